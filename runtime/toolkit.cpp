@@ -1,0 +1,52 @@
+#include "toolkit.h"
+
+#include <cstdio>
+#include <exception>
+#include <new>
+#include <string>
+
+namespace quon::tk {
+
+PyObject* translate_exception() {
+  try {
+    throw;
+  } catch (const std::bad_alloc&) {
+    PyErr_NoMemory();
+  } catch (const std::exception& e) {
+    set_error(PyExc_RuntimeError, e.what());
+  } catch (...) {
+    set_error(PyExc_RuntimeError, "unknown C++ exception");
+  }
+  return nullptr;
+}
+
+void report_overload(const char* function, const char* prototypes) {
+  std::string message = "Wrong number or type of arguments for overloaded function '";
+  message += function;
+  message += "'.\n  Possible C/C++ prototypes are:\n";
+  for (const char* line = prototypes; *line;) {
+    const char* end = line;
+    while (*end && *end != '\n') ++end;
+    message += "    ";
+    message.append(line, static_cast<std::size_t>(end - line));
+    message += '\n';
+    line = *end ? end + 1 : end;
+  }
+  set_error(PyExc_NotImplementedError, message.c_str());
+}
+
+PyObject* register_class(PyObject* args, SwigTypeDescriptor* descriptor) {
+  PyObject* cls;
+  if (!PyArg_ParseTuple(args, "O:swigregister", &cls)) return nullptr;
+  type_attach_binding(descriptor, binding_new(cls));
+  Py_RETURN_NONE;
+}
+
+int refuse_assignment(const char* variable) {
+  char message[256];
+  std::snprintf(message, sizeof message, "Variable %s is read-only.", variable);
+  set_error(PyExc_AttributeError, message);
+  return 1;
+}
+
+}  // namespace quon::tk
