@@ -6,7 +6,9 @@ itself with its <Class>_swigregister function, so that module functions
 returning objects of its type hand out instances of it.
 """
 
+import atexit as _atexit
 import types as _types
+import weakref as _weakref
 
 import QuonPython as _Q
 
@@ -142,6 +144,7 @@ class Controller(_Object):
 
     def __init__(self, *listener):
         self.this = _Q.new_Controller(*listener)
+        _live_controllers[id(self)] = self
 
     def frame(self, history=0):
         return _Q.Controller_frame(self, history)
@@ -184,4 +187,17 @@ class Controller(_Object):
 
 
 _Q.Controller_swigregister(Controller)
+
+# Controllers still alive when the program ends are stopped before the
+# interpreter shuts down, so no callback can arrive while it does.
+_live_controllers = _weakref.WeakValueDictionary()
+
+
+@_atexit.register
+def _stop_controllers():
+    for controller in list(_live_controllers.values()):
+        try:
+            _Q.delete_Controller(controller)
+        except Exception:
+            pass
 
