@@ -224,6 +224,7 @@ TEST(QuonScene, GesturesRunThroughAllStates) {
       continue;
     }
     if (seq.front().state() != Gesture::STATE_START) continue;  // began before the listener
+    if (seq.back().frame().id() == frames.rbegin()->first) continue;  // still running at the end
     ASSERT_GE(seq.size(), 3u);
     EXPECT_EQ(seq.front().duration(), 0);
     EXPECT_EQ(seq.back().state(), Gesture::STATE_STOP);
@@ -265,7 +266,7 @@ TEST(QuonFrames, HistoryLookupAndGesturesSince) {
   EXPECT_FALSE(controller.frame(100000).isValid());
   for (size_t i = 1; i < history.size(); ++i) {
     ASSERT_TRUE(history[i].isValid());
-    if (history[i - 1].id() < history[i].id()) continue;  // the newest moved on mid-read
+    if (history[i - 1].id() <= history[i].id()) continue;  // the history moved on mid-read
     EXPECT_LT(history[i].timestamp(), history[i - 1].timestamp());
   }
   Frame f = history[5];
