@@ -186,21 +186,18 @@ TEST(QuonListeners, DestroyingTheControllerEndsItsThreadAndTellsListeners) {
   // The last handle may also go away inside a callback, on the service
   // thread itself.
   struct Dropper : Listener {
-    Controller* controller = nullptr;
+    std::atomic<Controller*> controller{nullptr};
     std::atomic<bool> exited{false};
     std::thread::id exitThread;
     void onFrame(const Controller&) override {
-      if (Controller* c = controller) {
-        controller = nullptr;
-        delete c;
-      }
+      if (Controller* c = controller.exchange(nullptr)) delete c;
     }
     void onExit(const Controller&) override {
       exitThread = std::this_thread::get_id();
       exited = true;
     }
   } dropper;
-  dropper.controller = new Controller(dropper);
+  dropper.controller.store(new Controller(dropper));
   ASSERT_TRUE(quontest::waitFor([&] { return dropper.exited.load(); }));
   EXPECT_NE(dropper.exitThread, std::this_thread::get_id());
   EXPECT_TRUE(quontest::waitFor([&] { return quon_live_handles() == handles && quon_live_objects() == objects; }));
