@@ -1,18 +1,174 @@
+// Quon::InteractionBox and Quon::Frame: their module functions, including
+// the copying of a frame's serialised bytes into and out of a caller's buffer.
+#include <cstddef>
+#include <cstring>
+#include <optional>
+#include <stdexcept>
+#include <string>
+
 #include "../runtime/blocks.h"
+#include "Quon.h"
 
 namespace quon::blocks {
+namespace {
 
 using namespace tk;
+using Quon::Frame;
+using Quon::GestureList;
+using Quon::InteractionBox;
+using Quon::Vector;
+
+Vector normalize_point(const InteractionBox* box, const Vector& point) {
+  return box->normalizePoint(point, true);
+}
+Vector normalize_point_clamped(const InteractionBox* box, const Vector& point, bool clamp) {
+  return box->normalizePoint(point, clamp);
+}
+
+GestureList gestures(const Frame* frame) { return frame->gestures(); }
+GestureList gestures_since(const Frame* frame, const Frame& since) {
+  return frame->gestures(since);
+}
+
+float rotation_angle(const Frame* frame, const Frame& since) { return frame->rotationAngle(since); }
+float rotation_angle_about(const Frame* frame, const Frame& since, const Vector& axis) {
+  return frame->rotationAngle(since, axis);
+}
+
+// A caller's byte buffer: any 'unsigned char *' proxy (a byte_array passes),
+// never None, since the library would write to or read from address 0.
+template <Name TypeName>
+struct Buffer {
+  using Slot = PointerSlot<unsigned char>;
+  static int load(PyObject* obj, Slot& slot) {
+    int code = load_pointer(obj, slot);
+    return ok(code) && !slot.ptr ? kNullReference : code;
+  }
+  static bool test(PyObject* obj) { return test_pointer<unsigned char>(obj); }
+  static unsigned char* get(Slot& slot) { return slot.ptr; }
+  static const char* name() { return TypeName.value; }
+  static const char* suffix() { return ""; }
+};
+
+// A byte count: an int that may not be negative (the library takes it
+// unsigned, so -1 would mean four gigabytes).
+int as_byte_count(PyObject* obj, int* out) {
+  int value;
+  int code = as_signed<int>(obj, &value);
+  if (!ok(code)) return code;
+  if (value < 0) return kOverflowError;
+  if (out) *out = value;
+  return kOk;
+}
+using ByteCount = Value<int, as_byte_count, "int">;
+
+// The size of the block at `buffer` when the module knows it. Raw blocks do
+// not record their size yet, so a buffer is taken at the caller's word.
+std::optional<std::size_t> known_buffer_size(const unsigned char* buffer) {
+  (void)buffer;
+  return std::nullopt;
+}
+
+// The one check of a buffer against the bytes a call copies to or from it.
+void check_buffer_size(const unsigned char* buffer, std::size_t bytes) {
+  const std::optional<std::size_t> size = known_buffer_size(buffer);
+  if (size && *size < bytes) {
+    throw std::length_error("buffer of " + std::to_string(*size) + " bytes is too small for " +
+                            std::to_string(bytes) + " bytes");
+  }
+}
+
+void serialize(const Frame* frame, unsigned char* buffer) {
+  unsigned int length = 0;
+  const char* bytes = frame->serializeCString(length);
+  check_buffer_size(buffer, length);
+  if (length) std::memcpy(buffer, bytes, length);
+}
+
+void deserialize(Frame* frame, const unsigned char* buffer, int length) {
+  check_buffer_size(buffer, static_cast<std::size_t>(length));
+  frame->deserializeCString(reinterpret_cast<const char*>(buffer),
+                            static_cast<unsigned int>(length));
+}
+
+int serialize_length(Frame* frame) {
+  unsigned int length = 0;
+  frame->serializeCString(length);
+  return static_cast<int>(length);
+}
+
+}  // namespace
 
 Block interaction_box() {
+  using B = InteractionBox;
   return {
-      registration<"InteractionBox_swigregister", Quon::InteractionBox>,
+      ctor<"new_InteractionBox", B>,
+      overload<"InteractionBox_normalize_point",
+               "Quon::InteractionBox::normalizePoint(Quon::Vector const &,bool) const\n"
+               "Quon::InteractionBox::normalizePoint(Quon::Vector const &) const",
+               variant<"InteractionBox_normalize_point", &normalize_point, Self<B>, Ref<Vector>>,
+               variant<"InteractionBox_normalize_point", &normalize_point_clamped, Self<B>,
+                       Ref<Vector>, Bool>>,
+      method<"InteractionBox_denormalize_point", &B::denormalizePoint, Ref<Vector>>,
+      equal<"InteractionBox___eq__", B>,
+      not_equal<"InteractionBox___ne__", B>,
+      str<"InteractionBox___str__", B>,
+      getter<"InteractionBox_center_get", &B::center>,
+      getter<"InteractionBox_width_get", &B::width>,
+      getter<"InteractionBox_height_get", &B::height>,
+      getter<"InteractionBox_depth_get", &B::depth>,
+      getter<"InteractionBox_is_valid_get", &B::isValid>,
+      dtor<"delete_InteractionBox", B>,
+      registration<"InteractionBox_swigregister", B>,
   };
 }
 
 Block frame() {
   return {
-      registration<"Frame_swigregister", Quon::Frame>,
+      ctor<"new_Frame", Frame>,
+      method<"Frame_hand", &Frame::hand, Int<"int32_t">>,
+      method<"Frame_pointable", &Frame::pointable, Int<"int32_t">>,
+      method<"Frame_finger", &Frame::finger, Int<"int32_t">>,
+      method<"Frame_tool", &Frame::tool, Int<"int32_t">>,
+      method<"Frame_gesture", &Frame::gesture, Int<"int32_t">>,
+      overload<"Frame_gestures",
+               "Quon::Frame::gestures() const\n"
+               "Quon::Frame::gestures(Quon::Frame const &) const",
+               variant<"Frame_gestures", &gestures, Self<Frame>>,
+               variant<"Frame_gestures", &gestures_since, Self<Frame>, Ref<Frame>>>,
+      method<"Frame_translation", &Frame::translation, Ref<Frame>>,
+      method<"Frame_translation_probability", &Frame::translationProbability, Ref<Frame>>,
+      method<"Frame_rotation_axis", &Frame::rotationAxis, Ref<Frame>>,
+      overload<"Frame_rotation_angle",
+               "Quon::Frame::rotationAngle(Quon::Frame const &) const\n"
+               "Quon::Frame::rotationAngle(Quon::Frame const &,Quon::Vector const &) const",
+               variant<"Frame_rotation_angle", &rotation_angle, Self<Frame>, Ref<Frame>>,
+               variant<"Frame_rotation_angle", &rotation_angle_about, Self<Frame>, Ref<Frame>,
+                       Ref<Vector>>>,
+      method<"Frame_rotation_matrix", &Frame::rotationMatrix, Ref<Frame>>,
+      method<"Frame_rotation_probability", &Frame::rotationProbability, Ref<Frame>>,
+      method<"Frame_scale_factor", &Frame::scaleFactor, Ref<Frame>>,
+      method<"Frame_scale_probability", &Frame::scaleProbability, Ref<Frame>>,
+      equal<"Frame___eq__", Frame>,
+      not_equal<"Frame___ne__", Frame>,
+      fn<"Frame_serialize", &serialize, Self<Frame>, Buffer<"unsigned char *">>,
+      fn<"Frame_deserialize", &deserialize, SelfMut<Frame>, Buffer<"unsigned char const *">,
+         ByteCount>,
+      str<"Frame___str__", Frame>,
+      getter<"Frame_id_get", &Frame::id>,
+      getter<"Frame_timestamp_get", &Frame::timestamp>,
+      getter<"Frame_current_frames_per_second_get", &Frame::currentFramesPerSecond>,
+      getter<"Frame_pointables_get", &Frame::pointables>,
+      getter<"Frame_fingers_get", &Frame::fingers>,
+      getter<"Frame_tools_get", &Frame::tools>,
+      getter<"Frame_hands_get", &Frame::hands>,
+      getter<"Frame_images_get", &Frame::images>,
+      getter<"Frame_is_valid_get", &Frame::isValid>,
+      getter<"Frame_interaction_box_get", &Frame::interactionBox>,
+      fn<"Frame_serialize_length_get", &serialize_length, SelfMut<Frame>>,
+      getter<"Frame_tracked_quad_get", &Frame::trackedQuad>,
+      dtor<"delete_Frame", Frame>,
+      registration<"Frame_swigregister", Frame>,
   };
 }
 
