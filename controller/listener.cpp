@@ -1,12 +1,258 @@
+// Quon::Listener and its director: the library's callbacks reach Python
+// methods of the object a listener serves, on whatever thread the library uses.
+#include "listener.h"
+
 #include "../runtime/blocks.h"
+#include "director.h"
 
 namespace quon::blocks {
+namespace {
 
 using namespace tk;
+using L = Quon::Listener;
+using C = Quon::Controller;
+
+// Set while a Listener_on_<event> function runs a callback for Python, so
+// that its onExit is not taken for the library ending a registration.
+thread_local bool t_called_from_python = false;
+
+int drop_reference(void* object) {
+  Py_DECREF(static_cast<PyObject*>(object));
+  return 0;
+}
+
+// Counts a listener's registrations with controllers and keeps the Python
+// object given at registration alive while there is at least one. The
+// library's onExit ends a registration (removal, or the controller ending).
+class Registrations {
+ public:
+  // All three run with the interpreter lock held.
+  void begin(PyObject* keep) {
+    if (count_++ == 0) {
+      Py_INCREF(keep);
+      keep_ = keep;
+    }
+  }
+  void cancel() {
+    if (count_ > 0 && --count_ == 0) release();
+  }
+  bool registered() const { return count_ > 0; }
+
+ private:
+  void release() {
+    PyObject* keep = keep_;
+    keep_ = nullptr;
+    if (!keep) return;
+    if (Py_REFCNT(keep) > 1) {
+      Py_DECREF(keep);
+    } else if (Py_AddPendingCall(&drop_reference, keep) != 0) {
+      // The last reference may not die inside the listener's own callback;
+      // if it cannot be handed to the main thread, it is kept (a leak, not
+      // a crash).
+    }
+  }
+
+  int count_ = 0;
+  PyObject* keep_ = nullptr;
+};
+
+// A listener made for None: the library's callbacks, which do nothing, plus
+// the registration bookkeeping.
+class PlainListener : public L, public Registrations {
+ public:
+  void onExit(const C& controller) override {
+    L::onExit(controller);
+    if (!t_called_from_python) {
+      Swig::GilBlock block;
+      cancel();
+    }
+  }
+};
+
+}  // namespace
+
+// Forwards each of the library's callbacks to the Python method of the same
+// meaning on the served object.
+class SwigDirector_Listener : public L, public Swig::Director, public Registrations {
+ public:
+  explicit SwigDirector_Listener(PyObject* self) : L(), Swig::Director(self) {}
+
+  void onInit(const C& c) override { forward(c, "on_init"); }
+  void onConnect(const C& c) override { forward(c, "on_connect"); }
+  void onDisconnect(const C& c) override { forward(c, "on_disconnect"); }
+  void onExit(const C& c) override {
+    forward(c, "on_exit");
+    if (!t_called_from_python) {
+      Swig::GilBlock block;
+      cancel();
+    }
+  }
+  void onFrame(const C& c) override { forward(c, "on_frame"); }
+  void onFocusGained(const C& c) override { forward(c, "on_focus_gained"); }
+  void onFocusLost(const C& c) override { forward(c, "on_focus_lost"); }
+  void onServiceConnect(const C& c) override { forward(c, "on_service_connect"); }
+  void onServiceDisconnect(const C& c) override { forward(c, "on_service_disconnect"); }
+  void onDeviceChange(const C& c) override { forward(c, "on_device_change"); }
+  void onImages(const C& c) override { forward(c, "on_images"); }
+
+ private:
+  void forward(const C& controller, const char* method) {
+    Swig::GilBlock block;
+    auto* native = const_cast<C*>(&controller);
+    Swig::PyRef argument(to_python(native, descriptor<C>(), 0));
+    if (!self_object())
+      Swig::DirectorException::raise(PyExc_RuntimeError,
+                                     "'self' uninitialized, maybe you forgot to call Listener.__init__.");
+    if (!argument.get()) {
+      PyErr_Print();
+      return;
+    }
+    {
+      Swig::PyRef result(PyObject_CallMethod(self_object(), const_cast<char*>(method),
+                                             const_cast<char*>("(O)"), argument.get()));
+      if (!result.get() && PyErr_Occurred()) PyErr_Print();
+    }
+    keep_retained_controller(argument.get(), native);
+  }
+
+  // The controller handed to a callback belongs to the library and lives only
+  // as long as the library keeps it. A Python program that kept it beyond the
+  // callback gets its proxy turned into an owned copy of the handle, so later
+  // use can never reach a controller the library has freed.
+  static void keep_retained_controller(PyObject* argument, C* native) {
+    SwigPyObject* proxy = get_this(argument);
+    if (!proxy || proxy->ptr != native || proxy->own) return;
+    const bool bare = reinterpret_cast<PyObject*>(proxy) == argument;
+    const bool retained = bare ? Py_REFCNT(argument) > 1
+                               : Py_REFCNT(argument) > 1 || Py_REFCNT(proxy) > 1;
+    if (!retained) return;
+    try {
+      proxy->ptr = new C(*native);
+      proxy->own = 1;
+    } catch (...) {
+      proxy->ptr = nullptr;  // refused as a null reference from now on
+    }
+  }
+};
+
+namespace {
+
+Registrations* registrations_of(L* listener) { return dynamic_cast<Registrations*>(listener); }
+
+NewObject<L> make_listener(PyObject* served) {
+  if (served == Py_None) return {new PlainListener()};
+  return {new SwigDirector_Listener(served)};
+}
+
+// delete_Listener refuses to free a listener that a controller may still call.
+PyObject* delete_listener(PyObject*, PyObject* args) {
+  PyObject* obj;
+  if (!PyArg_ParseTuple(args, "O:delete_Listener", &obj)) return nullptr;
+  PointerSlot<L> slot;
+  if (!ok(load_pointer(obj, slot))) {
+    report_argument(kError, "delete_Listener", 1, "Quon::Listener", " *");
+    return nullptr;
+  }
+  if (slot.ptr) {
+    Registrations* registrations = registrations_of(slot.ptr);
+    if (registrations && registrations->registered()) {
+      PyErr_SetString(PyExc_RuntimeError,
+                      "in method 'delete_Listener': the listener is still registered with a "
+                      "controller; remove it first");
+      return nullptr;
+    }
+  }
+  static constexpr auto format = make_format<1, "delete_Listener">();
+  return destroy_function<L>(args, format.data(), "delete_Listener");
+}
+
+void disown(L* listener) {
+  if (auto* director = dynamic_cast<Swig::Director*>(listener)) director->disown();
+}
+
+// Listener_on_<event>: when the served object itself calls its base-class
+// method (an up-call), the library's own callback runs, which does nothing;
+// otherwise the virtual callback runs, which may call into Python. The
+// interpreter lock is held throughout.
+template <void (L::*Virtual)(const C&), void (*Base)(L*, const C&)>
+PyObject* run_event(PyObject* args, const char* format, const char* function) {
+  PyObject *listener_obj, *controller_obj;
+  if (!PyArg_ParseTuple(args, format, &listener_obj, &controller_obj)) return nullptr;
+  SelfMut<L>::Slot listener;
+  Ref<C>::Slot controller;
+  int code = SelfMut<L>::load(listener_obj, listener);
+  if (!ok(code)) {
+    report_argument(code, function, 1, "Quon::Listener", " *");
+    return nullptr;
+  }
+  code = Ref<C>::load(controller_obj, controller);
+  if (!ok(code)) {
+    report_argument(code, function, 2, "Quon::Controller", " const &");
+    return nullptr;
+  }
+  auto* director = dynamic_cast<Swig::Director*>(listener.ptr);
+  const bool upcall = director && director->self_object() == listener_obj;
+  const bool outer = t_called_from_python;
+  t_called_from_python = true;
+  try {
+    if (upcall) {
+      Base(listener.ptr, *controller.ptr);
+    } else {
+      (listener.ptr->*Virtual)(*controller.ptr);
+    }
+  } catch (const Swig::DirectorException&) {
+    t_called_from_python = outer;
+    return nullptr;
+  }
+  t_called_from_python = outer;
+  Py_RETURN_NONE;
+}
+
+#define QUON_LISTENER_EVENT(NAME, METHOD)                                              \
+  void base_##METHOD(L* l, const C& c) { l->L::METHOD(c); }                            \
+  PyObject* event_##METHOD(PyObject*, PyObject* args) {                               \
+    return run_event<&L::METHOD, &base_##METHOD>(args, "OO:Listener_" NAME, "Listener_" NAME); \
+  }
+QUON_LISTENER_EVENT("on_init", onInit)
+QUON_LISTENER_EVENT("on_connect", onConnect)
+QUON_LISTENER_EVENT("on_disconnect", onDisconnect)
+QUON_LISTENER_EVENT("on_exit", onExit)
+QUON_LISTENER_EVENT("on_frame", onFrame)
+QUON_LISTENER_EVENT("on_focus_gained", onFocusGained)
+QUON_LISTENER_EVENT("on_focus_lost", onFocusLost)
+QUON_LISTENER_EVENT("on_service_connect", onServiceConnect)
+QUON_LISTENER_EVENT("on_service_disconnect", onServiceDisconnect)
+QUON_LISTENER_EVENT("on_device_change", onDeviceChange)
+QUON_LISTENER_EVENT("on_images", onImages)
+#undef QUON_LISTENER_EVENT
+
+}  // namespace
+
+void listener_registration_begin(L* listener, PyObject* keep) {
+  if (Registrations* r = registrations_of(listener)) r->begin(keep);
+}
+
+void listener_registration_cancel(L* listener) {
+  if (Registrations* r = registrations_of(listener)) r->cancel();
+}
 
 Block listener() {
   return {
-      registration<"Listener_swigregister", Quon::Listener>,
+      fn<"new_Listener", &make_listener, Object>,
+      {"delete_Listener", &delete_listener, METH_VARARGS, nullptr},
+      {"Listener_on_init", &event_onInit, METH_VARARGS, nullptr},
+      {"Listener_on_connect", &event_onConnect, METH_VARARGS, nullptr},
+      {"Listener_on_disconnect", &event_onDisconnect, METH_VARARGS, nullptr},
+      {"Listener_on_exit", &event_onExit, METH_VARARGS, nullptr},
+      {"Listener_on_frame", &event_onFrame, METH_VARARGS, nullptr},
+      {"Listener_on_focus_gained", &event_onFocusGained, METH_VARARGS, nullptr},
+      {"Listener_on_focus_lost", &event_onFocusLost, METH_VARARGS, nullptr},
+      {"Listener_on_service_connect", &event_onServiceConnect, METH_VARARGS, nullptr},
+      {"Listener_on_service_disconnect", &event_onServiceDisconnect, METH_VARARGS, nullptr},
+      {"Listener_on_device_change", &event_onDeviceChange, METH_VARARGS, nullptr},
+      {"Listener_on_images", &event_onImages, METH_VARARGS, nullptr},
+      fn<"disown_Listener", &disown, SelfMut<L>>,
+      registration<"Listener_swigregister", L>,
   };
 }
 
