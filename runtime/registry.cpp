@@ -25,7 +25,9 @@ SwigModuleRegistry* shared_registry() {
   return g_shared_registry;
 }
 
-// Releases the class bindings of the registry held by a dying capsule.
+// Releases the class bindings of the registry held by a dying capsule (at
+// interpreter shutdown). The destroy callables are kept: objects that die
+// later in the shutdown are still destroyed instead of being leaked.
 void capsule_destructor(PyObject* capsule) {
   auto* registry = static_cast<SwigModuleRegistry*>(PyCapsule_GetPointer(capsule, kCapsuleName));
   if (registry) {
@@ -35,8 +37,6 @@ void capsule_destructor(PyObject* capsule) {
         SwigClassBinding* b = ty->binding;
         Py_CLEAR(b->new_callable);
         Py_CLEAR(b->new_args);
-        Py_CLEAR(b->destroy);
-        b->destroy_takes_tuple = 0;
       }
     }
   }
