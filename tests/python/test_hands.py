@@ -59,7 +59,7 @@ class HandArguments(unittest.TestCase):
         self.assertFalse(hand.this.own())
         self.assertEqual(len(hand.fingers), 0)
         self.assertIs(type(hand.id), int)
-        self.assertTrue(hand == Quon.Hand.invalid())
+        self.assertIs(hand != Quon.Hand.invalid(), True)
 
 
 class LiveHands(unittest.TestCase):

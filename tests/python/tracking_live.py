@@ -12,6 +12,14 @@ import QuonPython as Q
 import Quon
 
 
+# Until the geometry classes are in the companion, vector and matrix results
+# need a registered class with a destructor (else every one leaks).
+for _name in ("Vector", "Matrix"):
+    if not hasattr(Quon, _name):
+        _stand_in = type(_name, (object,), {"__swig_destroy__": getattr(Q, "delete_" + _name)})
+        getattr(Q, _name + "_swigregister")(_stand_in)
+
+
 def library():
     lib = ctypes.CDLL(os.path.join(os.path.dirname(Q.__file__), "libQuon.so"))
     lib.quon_live_handles.restype = ctypes.c_longlong
