@@ -130,6 +130,16 @@ class Frames(unittest.TestCase):
         cut.deserialize_from(buffer, length - 1)
         self.assertFalse(cut.is_valid)
 
+    @unittest.skipUnless(hasattr(Quon, "byte_array"), "the raw byte arrays are not in this build yet")
+    def test_serialisation_through_a_byte_array(self):
+        data = self.frame.serialize
+        self.assertIsInstance(data[0], Quon.byte_array)
+        self.assertEqual(data[1], self.frame.serialize_length)
+        copy = Quon.Frame()
+        copy.deserialize(data)
+        self.assertEqual(copy.id, self.frame.id)
+        self.assertTrue(copy.hands[0].is_valid)
+
     def test_serialisation_arguments(self):
         frame, buffer = self.frame, byte_blocks.block(4)
         self.assertRaisesMessage(ValueError, "invalid null reference in method 'Frame_serialize', argument 2 of type 'unsigned char *'",
