@@ -10,10 +10,15 @@
 
 namespace Swig {
 
+// A thread the interpreter does not know gets a Python thread state the
+// first time it needs the lock, and keeps it until the thread ends, instead
+// of making and freeing one for every callback.
+void keep_thread_state();
+
 // Holds the interpreter lock for its scope, on any thread.
 class GilBlock {
  public:
-  GilBlock() : active_(true), state_(PyGILState_Ensure()) {}
+  GilBlock() : active_(true), state_((keep_thread_state(), PyGILState_Ensure())) {}
   ~GilBlock() { end(); }
   void end() {
     if (active_) {

@@ -6,7 +6,9 @@ itself with its <Class>_swigregister function, so that module functions
 returning objects of its type hand out instances of it.
 """
 
+import atexit as _atexit
 import types as _types
+import weakref as _weakref
 
 import QuonPython as _Q
 
@@ -579,7 +581,463 @@ _Q.GestureList_swigregister(GestureList)
 # ---- images, screens, devices, configuration --------------------------------
 
 
+def _same_class_eq(function):
+    """Equality through the module for two objects of one class; False otherwise."""
+    def __eq__(self, other):
+        return isinstance(other, type(self)) and function(self, other)
+    return __eq__
+
+
+def _same_class_ne(function):
+    def __ne__(self, other):
+        return not isinstance(other, type(self)) or function(self, other)
+    return __ne__
+
+
+class _CountedList(_Object):
+    """A library list as a Python sequence: its length, indexes counted from
+    either end (IndexError outside the list) and iteration bounded by the
+    length. Subclasses name their module functions in _count and _item."""
+
+    _count = None
+    _item = None
+
+    def __len__(self):
+        return self._count(self)
+
+    def __getitem__(self, index):
+        if not isinstance(index, (int, long)):
+            raise TypeError("list indices must be integers, not %s" % type(index).__name__)
+        count = self._count(self)
+        position = index + count if index < 0 else index
+        if not 0 <= position < count:
+            raise IndexError("list index %d out of range for %d elements" % (index, count))
+        return self._item(self, position)
+
+    def __iter__(self):
+        for position in xrange(self._count(self)):
+            yield self._item(self, position)
+
+
+class Image(_Object):
+    """One camera picture: pixels, geometry, distortion grid and ray conversions."""
+
+    INFRARED = _Q.Image_INFRARED
+    __swig_destroy__ = _Q.delete_Image
+
+    def __init__(self):
+        self.this = _Q.new_Image()
+
+    rectify = _method(_Q.Image_rectify)
+    warp = _method(_Q.Image_warp)
+    __eq__ = _same_class_eq(_Q.Image___eq__)
+    __ne__ = _same_class_ne(_Q.Image___ne__)
+    __str__ = _method(_Q.Image___str__)
+
+    sequence_id = property(_Q.Image_sequence_id_get)
+    id = property(_Q.Image_id_get)
+    width = property(_Q.Image_width_get)
+    height = property(_Q.Image_height_get)
+    bytes_per_pixel = property(_Q.Image_bytes_per_pixel_get)
+    format = property(_Q.Image_format_get)
+    distortion_width = property(_Q.Image_distortion_width_get)
+    distortion_height = property(_Q.Image_distortion_height_get)
+    ray_offset_x = property(_Q.Image_ray_offset_x_get)
+    ray_offset_y = property(_Q.Image_ray_offset_y_get)
+    ray_scale_x = property(_Q.Image_ray_scale_x_get)
+    ray_scale_y = property(_Q.Image_ray_scale_y_get)
+    timestamp = property(_Q.Image_timestamp_get)
+    is_valid = property(_Q.Image_is_valid_get)
+    data_pointer = property(_Q.Image_data_pointer_get)
+    distortion_pointer = property(_Q.Image_distortion_pointer_get)
+
+    @property
+    def data(self):
+        """A new byte_array holding a copy of the pixels (width * height * bytes_per_pixel)."""
+        buffer = byte_array(max(self.width * self.height * self.bytes_per_pixel, 0))
+        _Q.Image_data(self, buffer)
+        return buffer
+
+    @property
+    def distortion(self):
+        """A new float_array holding a copy of the distortion grid."""
+        buffer = float_array(max(self.distortion_width * self.distortion_height, 0))
+        _Q.Image_distortion(self, buffer)
+        return buffer
+
+    def pixels(self):
+        """The pixels as a str of width * height * bytes_per_pixel bytes."""
+        buffer = self.data
+        return str(bytearray(buffer[i] for i in xrange(self.width * self.height * self.bytes_per_pixel)))
+
+    data_string = property(pixels)
+
+
+_Q.Image_swigregister(Image)
+
+
+class Mask(_Object):
+    """A rectangular patch of one-byte pixels at an offset."""
+
+    __swig_destroy__ = _Q.delete_Mask
+
+    def __init__(self):
+        self.this = _Q.new_Mask()
+
+    invalid = staticmethod(_Q.Mask_invalid)
+    __eq__ = _same_class_eq(_Q.Mask___eq__)
+    __ne__ = _same_class_ne(_Q.Mask___ne__)
+    __str__ = _method(_Q.Mask___str__)
+
+    sequence_id = property(_Q.Mask_sequence_id_get)
+    id = property(_Q.Mask_id_get)
+    width = property(_Q.Mask_width_get)
+    height = property(_Q.Mask_height_get)
+    offset_x = property(_Q.Mask_offset_x_get)
+    offset_y = property(_Q.Mask_offset_y_get)
+    is_valid = property(_Q.Mask_is_valid_get)
+    data_pointer = property(_Q.Mask_data_pointer_get)
+
+    @property
+    def data(self):
+        """A new byte_array holding a copy of the mask's width * height bytes."""
+        buffer = byte_array(max(self.width * self.height, 0))
+        _Q.Mask_data(self, buffer)
+        return buffer
+
+
+_Q.Mask_swigregister(Mask)
+
+
+class TrackedQuad(_Object):
+    """A tracked quadrilateral with its position, orientation, images and masks."""
+
+    __swig_destroy__ = _Q.delete_TrackedQuad
+
+    def __init__(self):
+        self.this = _Q.new_TrackedQuad()
+
+    __eq__ = _same_class_eq(_Q.TrackedQuad___eq__)
+    __ne__ = _same_class_ne(_Q.TrackedQuad___ne__)
+    __str__ = _method(_Q.TrackedQuad___str__)
+
+    width = property(_Q.TrackedQuad_width_get)
+    height = property(_Q.TrackedQuad_height_get)
+    resolution_x = property(_Q.TrackedQuad_resolution_x_get)
+    resolution_y = property(_Q.TrackedQuad_resolution_y_get)
+    visible = property(_Q.TrackedQuad_visible_get)
+    orientation = property(_Q.TrackedQuad_orientation_get)
+    position = property(_Q.TrackedQuad_position_get)
+    masks = property(_Q.TrackedQuad_masks_get)
+    images = property(_Q.TrackedQuad_images_get)
+    is_valid = property(_Q.TrackedQuad_is_valid_get)
+
+
+_Q.TrackedQuad_swigregister(TrackedQuad)
+
+
+class Screen(_Object):
+    """A display located by the tracking service."""
+
+    __swig_destroy__ = _Q.delete_Screen
+
+    def __init__(self):
+        self.this = _Q.new_Screen()
+
+    def intersect(self, *args):
+        """intersect(pointable, normalize, clamp_ratio=1.0) or
+        intersect(position, direction, normalize, clamp_ratio=1.0)."""
+        return _Q.Screen_intersect(self, *args)
+
+    def project(self, position, normalize, clamp_ratio=1.0):
+        return _Q.Screen_project(self, position, normalize, clamp_ratio)
+
+    normal = _method(_Q.Screen_normal)
+    distance_to_point = _method(_Q.Screen_distance_to_point)
+    __eq__ = _same_class_eq(_Q.Screen___eq__)
+    __ne__ = _same_class_ne(_Q.Screen___ne__)
+    __str__ = _method(_Q.Screen___str__)
+
+    id = property(_Q.Screen_id_get)
+    horizontal_axis = property(_Q.Screen_horizontal_axis_get)
+    vertical_axis = property(_Q.Screen_vertical_axis_get)
+    bottom_left_corner = property(_Q.Screen_bottom_left_corner_get)
+    width_pixels = property(_Q.Screen_width_pixels_get)
+    height_pixels = property(_Q.Screen_height_pixels_get)
+    is_valid = property(_Q.Screen_is_valid_get)
+
+
+_Q.Screen_swigregister(Screen)
+
+
+class Device(_Object):
+    """An attached tracking device."""
+
+    TYPE_PERIPHERAL = _Q.Device_TYPE_PERIPHERAL
+    TYPE_LAPTOP = _Q.Device_TYPE_LAPTOP
+    TYPE_KEYBOARD = _Q.Device_TYPE_KEYBOARD
+    __swig_destroy__ = _Q.delete_Device
+
+    def __init__(self):
+        self.this = _Q.new_Device()
+
+    distance_to_boundary = _method(_Q.Device_distance_to_boundary)
+    __eq__ = _same_class_eq(_Q.Device___eq__)
+    __ne__ = _same_class_ne(_Q.Device___ne__)
+    __str__ = _method(_Q.Device___str__)
+
+    horizontal_view_angle = property(_Q.Device_horizontal_view_angle_get)
+    vertical_view_angle = property(_Q.Device_vertical_view_angle_get)
+    range = property(_Q.Device_range_get)
+    baseline = property(_Q.Device_baseline_get)
+    is_valid = property(_Q.Device_is_valid_get)
+    is_embedded = property(_Q.Device_is_embedded_get)
+    is_streaming = property(_Q.Device_is_streaming_get)
+    is_flipped = property(_Q.Device_is_flipped_get)
+    type = property(_Q.Device_type_get)
+    serial_number = property(_Q.Device_serial_number_get)
+    position = property(_Q.Device_position_get)
+    orientation = property(_Q.Device_orientation_get)
+
+
+_Q.Device_swigregister(Device)
+
+
+class ScreenList(_CountedList):
+    __swig_destroy__ = _Q.delete_ScreenList
+    _count = _Q.ScreenList___len__
+    _item = _Q.ScreenList___getitem__
+
+    def __init__(self):
+        self.this = _Q.new_ScreenList()
+
+    def closest_screen_hit(self, *args):
+        """closest_screen_hit(pointable) or closest_screen_hit(position, direction)."""
+        return _Q.ScreenList_closest_screen_hit(self, *args)
+
+    closest_screen = _method(_Q.ScreenList_closest_screen)
+    is_empty = property(_Q.ScreenList_is_empty_get)
+
+
+_Q.ScreenList_swigregister(ScreenList)
+
+
+class _AppendableList(_CountedList):
+    _append = None
+
+    def append(self, other):
+        """Appends other's elements to this list in place; returns this list."""
+        self._append(self, other)
+        return self
+
+
+class DeviceList(_AppendableList):
+    __swig_destroy__ = _Q.delete_DeviceList
+    _count = _Q.DeviceList___len__
+    _item = _Q.DeviceList___getitem__
+    _append = _Q.DeviceList_append
+
+    def __init__(self):
+        self.this = _Q.new_DeviceList()
+
+    is_empty = property(_Q.DeviceList_is_empty_get)
+
+
+_Q.DeviceList_swigregister(DeviceList)
+
+
+class ImageList(_AppendableList):
+    __swig_destroy__ = _Q.delete_ImageList
+    _count = _Q.ImageList___len__
+    _item = _Q.ImageList___getitem__
+    _append = _Q.ImageList_append
+
+    def __init__(self):
+        self.this = _Q.new_ImageList()
+
+    is_empty = property(_Q.ImageList_is_empty_get)
+
+
+_Q.ImageList_swigregister(ImageList)
+
+
+class MaskList(_AppendableList):
+    __swig_destroy__ = _Q.delete_MaskList
+    _count = _Q.MaskList___len__
+    _item = _Q.MaskList___getitem__
+    _append = _Q.MaskList_append
+
+    def __init__(self):
+        self.this = _Q.new_MaskList()
+
+    is_empty = property(_Q.MaskList_is_empty_get)
+
+
+_Q.MaskList_swigregister(MaskList)
+
+
+class BugReport(_Object):
+    """Starts and stops the service's bug-report recording."""
+
+    __swig_destroy__ = _Q.delete_BugReport
+
+    def __init__(self):
+        self.this = _Q.new_BugReport()
+
+    begin_recording = _method(_Q.BugReport_begin_recording)
+    end_recording = _method(_Q.BugReport_end_recording)
+    is_active = property(_Q.BugReport_is_active_get)
+    progress = property(_Q.BugReport_progress_get)
+    duration = property(_Q.BugReport_duration_get)
+
+
+_Q.BugReport_swigregister(BugReport)
+
+
+class Config(_Object):
+    """The service's configuration: typed values by key (a str)."""
+
+    TYPE_UNKNOWN = _Q.Config_TYPE_UNKNOWN
+    TYPE_BOOLEAN = _Q.Config_TYPE_BOOLEAN
+    TYPE_INT32 = _Q.Config_TYPE_INT32
+    TYPE_FLOAT = _Q.Config_TYPE_FLOAT
+    TYPE_STRING = _Q.Config_TYPE_STRING
+    __swig_destroy__ = _Q.delete_Config
+
+    def __init__(self):
+        self.this = _Q.new_Config()
+
+    type = _method(_Q.Config_type)
+    get_bool = _method(_Q.Config_get_bool)
+    set_bool = _method(_Q.Config_set_bool)
+    get_int_32 = _method(_Q.Config_get_int_32)
+    set_int_32 = _method(_Q.Config_set_int_32)
+    get_float = _method(_Q.Config_get_float)
+    set_float = _method(_Q.Config_set_float)
+    get_string = _method(_Q.Config_get_string)
+    set_string = _method(_Q.Config_set_string)
+    save = _method(_Q.Config_save)
+
+    _GETTERS = {
+        _Q.Config_TYPE_BOOLEAN: _Q.Config_get_bool,
+        _Q.Config_TYPE_INT32: _Q.Config_get_int_32,
+        _Q.Config_TYPE_FLOAT: _Q.Config_get_float,
+        _Q.Config_TYPE_STRING: _Q.Config_get_string,
+    }
+    _SETTERS = {
+        _Q.Config_TYPE_BOOLEAN: _Q.Config_set_bool,
+        _Q.Config_TYPE_INT32: _Q.Config_set_int_32,
+        _Q.Config_TYPE_FLOAT: _Q.Config_set_float,
+        _Q.Config_TYPE_STRING: _Q.Config_set_string,
+    }
+
+    def get(self, key):
+        """The value of key, read with the accessor of its type; KeyError if unknown."""
+        getter = self._GETTERS.get(_Q.Config_type(self, key))
+        if getter is None:
+            raise KeyError(key)
+        return getter(self, key)
+
+    def set(self, key, value):
+        """Stores value with the setter of key's type (an int for a float key
+        is stored as a float); a new key takes the type of the value. Returns
+        the library's success flag."""
+        kind = _Q.Config_type(self, key)
+        if kind == self.TYPE_UNKNOWN:
+            if isinstance(value, bool):
+                kind = self.TYPE_BOOLEAN
+            elif isinstance(value, (int, long)):
+                kind = self.TYPE_INT32
+            elif isinstance(value, float):
+                kind = self.TYPE_FLOAT
+            elif isinstance(value, str):
+                kind = self.TYPE_STRING
+            else:
+                raise TypeError("no configuration type for %s" % type(value).__name__)
+        setter = self._SETTERS.get(kind)
+        if setter is None:
+            raise TypeError("key %r has the unsupported type %d" % (key, kind))
+        return setter(self, key, value)
+
+
+_Q.Config_swigregister(Config)
+
+
 # ---- raw arrays and iterator ----------------------------------------------------
+
+
+class byte_array(_Object):
+    """A native block of unsigned bytes, passed where an 'unsigned char *' is expected.
+
+    byte_array(n) allocates n elements; indexing beyond them raises IndexError."""
+
+    __swig_destroy__ = _Q.delete_byte_array
+
+    def __init__(self, nelements):
+        self.this = _Q.new_byte_array(nelements)
+
+    __getitem__ = _method(_Q.byte_array___getitem__)
+    __setitem__ = _method(_Q.byte_array___setitem__)
+    cast = _method(_Q.byte_array_cast)
+    frompointer = staticmethod(_Q.byte_array_frompointer)
+
+
+_Q.byte_array_swigregister(byte_array)
+
+
+class float_array(_Object):
+    """A native block of single-precision floats, passed where a 'float *' is expected."""
+
+    __swig_destroy__ = _Q.delete_float_array
+
+    def __init__(self, nelements):
+        self.this = _Q.new_float_array(nelements)
+
+    __getitem__ = _method(_Q.float_array___getitem__)
+    __setitem__ = _method(_Q.float_array___setitem__)
+    cast = _method(_Q.float_array_cast)
+    frompointer = staticmethod(_Q.float_array_frompointer)
+
+
+_Q.float_array_swigregister(float_array)
+
+
+class SwigPyIterator(object):
+    """A bidirectional iterator over Python objects, made by other modules."""
+
+    __swig_destroy__ = _Q.delete_SwigPyIterator
+
+    def __init__(self, *args, **kwargs):
+        raise AttributeError("No constructor defined - class is abstract")
+
+    __repr__ = _swig_repr
+
+    value = _method(_Q.SwigPyIterator_value)
+    distance = _method(_Q.SwigPyIterator_distance)
+    equal = _method(_Q.SwigPyIterator_equal)
+    copy = _method(_Q.SwigPyIterator_copy)
+    next = _method(_Q.SwigPyIterator_next)
+    __next__ = _method(_Q.SwigPyIterator___next__)
+    previous = _method(_Q.SwigPyIterator_previous)
+    advance = _method(_Q.SwigPyIterator_advance)
+    __eq__ = _method(_Q.SwigPyIterator___eq__)
+    __ne__ = _method(_Q.SwigPyIterator___ne__)
+    __iadd__ = _method(_Q.SwigPyIterator___iadd__)
+    __isub__ = _method(_Q.SwigPyIterator___isub__)
+    __add__ = _method(_Q.SwigPyIterator___add__)
+    __sub__ = _method(_Q.SwigPyIterator___sub__)
+
+    def incr(self, *n):
+        return _Q.SwigPyIterator_incr(self, *n)
+
+    def decr(self, *n):
+        return _Q.SwigPyIterator_decr(self, *n)
+
+    def __iter__(self):
+        return self
+
+
+_Q.SwigPyIterator_swigregister(SwigPyIterator)
 
 
 # ---- controller and listener --------------------------------------------------
@@ -663,6 +1121,7 @@ class Controller(_Object):
 
     def __init__(self, *listener):
         self.this = _Q.new_Controller(*listener)
+        _live_controllers[id(self)] = self
 
     def frame(self, history=0):
         return _Q.Controller_frame(self, history)
@@ -705,4 +1164,17 @@ class Controller(_Object):
 
 
 _Q.Controller_swigregister(Controller)
+
+# Controllers still alive when the program ends are stopped before the
+# interpreter shuts down, so no callback can arrive while it does.
+_live_controllers = _weakref.WeakValueDictionary()
+
+
+@_atexit.register
+def _stop_controllers():
+    for controller in list(_live_controllers.values()):
+        try:
+            _Q.delete_Controller(controller)
+        except Exception:
+            pass
 

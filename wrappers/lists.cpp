@@ -101,27 +101,83 @@ Block gesture_list() {
   };
 }
 
+namespace {
+
+using Quon::Screen;
+using Quon::ScreenList;
+
+// append changes the receiver's list and hands back that same list, not owned.
+template <class L>
+Alias<L> appended_list(L* list, const L& other) {
+  return {&list->append(other)};
+}
+
+Screen closest_hit_pointable(const ScreenList* list, const Quon::Pointable& pointable) {
+  return list->closestScreenHit(pointable);
+}
+Screen closest_hit_ray(const ScreenList* list, const Quon::Vector& position,
+                       const Quon::Vector& direction) {
+  return list->closestScreenHit(position, direction);
+}
+
+}  // namespace
+
 Block screen_list() {
+  using L = ScreenList;
   return {
-      registration<"ScreenList_swigregister", Quon::ScreenList>,
+      ctor<"new_ScreenList", L>,
+      method<"ScreenList___len__", &L::count>,
+      method<"ScreenList___getitem__", &L::operator[], Int<>>,
+      overload<"ScreenList_closest_screen_hit",
+               "Quon::ScreenList::closestScreenHit(Quon::Pointable const &) const\n"
+               "Quon::ScreenList::closestScreenHit(Quon::Vector const &,Quon::Vector const &) const",
+               variant<"ScreenList_closest_screen_hit", &closest_hit_pointable, Self<L>,
+                       Ref<Quon::Pointable>>,
+               variant<"ScreenList_closest_screen_hit", &closest_hit_ray, Self<L>, Ref<Quon::Vector>,
+                       Ref<Quon::Vector>>>,
+      method<"ScreenList_closest_screen", &L::closestScreen, Ref<Quon::Vector>>,
+      getter<"ScreenList_is_empty_get", &L::isEmpty>,
+      dtor<"delete_ScreenList", L>,
+      registration<"ScreenList_swigregister", L>,
   };
 }
 
 Block device_list() {
+  using L = Quon::DeviceList;
   return {
-      registration<"DeviceList_swigregister", Quon::DeviceList>,
+      ctor<"new_DeviceList", L>,
+      method<"DeviceList___len__", &L::count>,
+      method<"DeviceList___getitem__", &L::operator[], Int<>>,
+      fn<"DeviceList_append", &appended_list<L>, SelfMut<L>, Ref<L>>,
+      getter<"DeviceList_is_empty_get", &L::isEmpty>,
+      dtor<"delete_DeviceList", L>,
+      registration<"DeviceList_swigregister", L>,
   };
 }
 
 Block image_list() {
+  using L = Quon::ImageList;
   return {
-      registration<"ImageList_swigregister", Quon::ImageList>,
+      ctor<"new_ImageList", L>,
+      method<"ImageList___len__", &L::count>,
+      method<"ImageList___getitem__", &L::operator[], Int<>>,
+      fn<"ImageList_append", &appended_list<L>, SelfMut<L>, Ref<L>>,
+      getter<"ImageList_is_empty_get", &L::isEmpty>,
+      dtor<"delete_ImageList", L>,
+      registration<"ImageList_swigregister", L>,
   };
 }
 
 Block mask_list() {
+  using L = Quon::MaskList;
   return {
-      registration<"MaskList_swigregister", Quon::MaskList>,
+      ctor<"new_MaskList", L>,
+      method<"MaskList___len__", &L::count>,
+      method<"MaskList___getitem__", &L::operator[], Int<>>,
+      fn<"MaskList_append", &appended_list<L>, SelfMut<L>, Ref<L>>,
+      getter<"MaskList_is_empty_get", &L::isEmpty>,
+      dtor<"delete_MaskList", L>,
+      registration<"MaskList_swigregister", L>,
   };
 }
 
