@@ -1,11 +1,9 @@
 // Quon::InteractionBox and Quon::Frame: their module functions, including
 // the copying of a frame's serialised bytes into and out of a caller's buffer.
 #include <cstddef>
-#include <cstring>
-#include <optional>
-#include <stdexcept>
-#include <string>
+#include <cstdio>
 
+#include "../containers/arrays.h"
 #include "../runtime/blocks.h"
 #include "Quon.h"
 
@@ -13,6 +11,8 @@ namespace quon::blocks {
 namespace {
 
 using namespace tk;
+using checked::Checked;
+using checked::NoValue;
 using Quon::Frame;
 using Quon::GestureList;
 using Quon::InteractionBox;
@@ -35,18 +35,9 @@ float rotation_angle_about(const Frame* frame, const Frame& since, const Vector&
   return frame->rotationAngle(since, axis);
 }
 
-// A caller's byte buffer: any 'unsigned char *' proxy (a byte_array passes),
-// never None, since the library would write to or read from address 0.
-template <Name TypeName>
-struct Buffer {
-  using Slot = PointerSlot<unsigned char>;
-  static int load(PyObject* obj, Slot& slot) {
-    int code = load_pointer(obj, slot);
-    return ok(code) && !slot.ptr ? kNullReference : code;
-  }
-  static bool test(PyObject* obj) { return test_pointer<unsigned char>(obj); }
-  static unsigned char* get(Slot& slot) { return slot.ptr; }
-  static const char* name() { return TypeName.value; }
+// The buffer that Frame_deserialize reads, named as the library declares it.
+struct ConstBuffer : arrays::Buffer<unsigned char> {
+  static const char* name() { return "unsigned char const *"; }
   static const char* suffix() { return ""; }
 };
 
@@ -62,33 +53,37 @@ int as_byte_count(PyObject* obj, int* out) {
 }
 using ByteCount = Value<int, as_byte_count, "int">;
 
-// The size of the block at `buffer` when the module knows it. Raw blocks do
-// not record their size yet, so a buffer is taken at the caller's word.
-std::optional<std::size_t> known_buffer_size(const unsigned char* buffer) {
-  (void)buffer;
-  return std::nullopt;
-}
-
-// The one check of a buffer against the bytes a call copies to or from it.
-void check_buffer_size(const unsigned char* buffer, std::size_t bytes) {
-  const std::optional<std::size_t> size = known_buffer_size(buffer);
-  if (size && *size < bytes) {
-    throw std::length_error("buffer of " + std::to_string(*size) + " bytes is too small for " +
-                            std::to_string(bytes) + " bytes");
+// The one check of a buffer against the bytes a call reads from it: a block
+// whose size the module knows must hold them all.
+Checked<NoValue> check_buffer_size(const char* function, const void* buffer, std::size_t bytes) {
+  Checked<NoValue> result;
+  std::size_t available = 0;
+  if (arrays::known_size(buffer, &available) && available < bytes) {
+    char message[256];
+    std::snprintf(message, sizeof message,
+                  "in method '%s', the buffer holds %llu bytes but %llu are needed", function,
+                  static_cast<unsigned long long>(available), static_cast<unsigned long long>(bytes));
+    result.fail(PyExc_ValueError, message);
   }
+  return result;
 }
 
-void serialize(const Frame* frame, unsigned char* buffer) {
+// Copies the serialised frame into the buffer (refused when a known block is
+// too short for it).
+Checked<NoValue> serialize(const Frame* frame, unsigned char* buffer) {
   unsigned int length = 0;
   const char* bytes = frame->serializeCString(length);
-  check_buffer_size(buffer, length);
-  if (length) std::memcpy(buffer, bytes, length);
+  return arrays::copy_into("Frame_serialize", buffer, bytes, length);
 }
 
-void deserialize(Frame* frame, const unsigned char* buffer, int length) {
-  check_buffer_size(buffer, static_cast<std::size_t>(length));
-  frame->deserializeCString(reinterpret_cast<const char*>(buffer),
-                            static_cast<unsigned int>(length));
+Checked<NoValue> deserialize(Frame* frame, const unsigned char* buffer, int length) {
+  Checked<NoValue> checked =
+      check_buffer_size("Frame_deserialize", buffer, static_cast<std::size_t>(length));
+  if (!checked.error) {
+    frame->deserializeCString(reinterpret_cast<const char*>(buffer),
+                              static_cast<unsigned int>(length));
+  }
+  return checked;
 }
 
 int serialize_length(Frame* frame) {
@@ -151,9 +146,8 @@ Block frame() {
       method<"Frame_scale_probability", &Frame::scaleProbability, Ref<Frame>>,
       equal<"Frame___eq__", Frame>,
       not_equal<"Frame___ne__", Frame>,
-      fn<"Frame_serialize", &serialize, Self<Frame>, Buffer<"unsigned char *">>,
-      fn<"Frame_deserialize", &deserialize, SelfMut<Frame>, Buffer<"unsigned char const *">,
-         ByteCount>,
+      fn<"Frame_serialize", &serialize, Self<Frame>, arrays::Buffer<unsigned char>>,
+      fn<"Frame_deserialize", &deserialize, SelfMut<Frame>, ConstBuffer, ByteCount>,
       str<"Frame___str__", Frame>,
       getter<"Frame_id_get", &Frame::id>,
       getter<"Frame_timestamp_get", &Frame::timestamp>,

@@ -139,6 +139,20 @@ class Frames(unittest.TestCase):
         copy.deserialize(data)
         self.assertEqual(copy.id, self.frame.id)
         self.assertTrue(copy.hands[0].is_valid)
+        # A block whose size the module knows is checked against the bytes.
+        length = data[1]
+        short = Quon.byte_array(4)
+        self.assertRaisesMessage(ValueError, "in method 'Frame_serialize', the buffer holds 4 bytes but %d are needed" % length,
+                                 Q.Frame_serialize, self.frame, short)
+        self.assertRaisesMessage(ValueError, "in method 'Frame_deserialize', the buffer holds %d bytes but %d are needed" % (length, length + 1),
+                                 Q.Frame_deserialize, copy, data[0], length + 1)
+        self.assertEqual(copy.id, self.frame.id)  # the refused call changed nothing
+        view = Q.byte_array_cast(short)
+        Q.delete_byte_array(short)
+        self.assertRaisesMessage(ValueError, "invalid null reference in method 'Frame_serialize', argument 2 of type 'unsigned char *'",
+                                 Q.Frame_serialize, self.frame, view)
+        self.assertRaisesMessage(ValueError, "invalid null reference in method 'Frame_deserialize', argument 2 of type 'unsigned char const *'",
+                                 Q.Frame_deserialize, copy, view, 4)
 
     def test_serialisation_arguments(self):
         frame, buffer = self.frame, byte_blocks.block(4)
