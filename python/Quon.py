@@ -53,8 +53,529 @@ def _property(getter, setter=None, doc=None):
 
 # ---- tracking data ----------------------------------------------------------
 
+import types as _types
+
+
+def _tracking_method(function):
+    """A module function used as a method: bound to the instance without a
+    Python frame of its own (the instance becomes argument 1)."""
+    return _types.MethodType(function, None, object)
+
+
+def _tracking_compare(cls, eq, ne):
+    """== and != through the module; objects of other classes compare as
+    Python does by default (by identity)."""
+
+    def __eq__(self, other):
+        if isinstance(other, cls):
+            return eq(self, other)
+        return NotImplemented
+
+    def __ne__(self, other):
+        if isinstance(other, cls):
+            return ne(self, other)
+        return NotImplemented
+
+    cls.__eq__ = __eq__
+    cls.__ne__ = __ne__
+
+
+def _invalid_of(variable):
+    return staticmethod(lambda: getattr(cvar, variable))
+
+
+class Pointable(_Object):
+    """A tracked finger or tool."""
+
+    __swig_destroy__ = _Q.delete_Pointable
+    ZONE_NONE = _Q.Pointable_ZONE_NONE
+    ZONE_HOVERING = _Q.Pointable_ZONE_HOVERING
+    ZONE_TOUCHING = _Q.Pointable_ZONE_TOUCHING
+
+    def __init__(self):
+        self.this = _Q.new_Pointable()
+
+    __str__ = _tracking_method(_Q.Pointable___str__)
+    id = property(_Q.Pointable_id_get)
+    hand = property(_Q.Pointable_hand_get)
+    tip_position = property(_Q.Pointable_tip_position_get)
+    tip_velocity = property(_Q.Pointable_tip_velocity_get)
+    direction = property(_Q.Pointable_direction_get)
+    width = property(_Q.Pointable_width_get)
+    length = property(_Q.Pointable_length_get)
+    is_tool = property(_Q.Pointable_is_tool_get)
+    is_finger = property(_Q.Pointable_is_finger_get)
+    is_extended = property(_Q.Pointable_is_extended_get)
+    is_valid = property(_Q.Pointable_is_valid_get)
+    touch_zone = property(_Q.Pointable_touch_zone_get)
+    touch_distance = property(_Q.Pointable_touch_distance_get)
+    stabilized_tip_position = property(_Q.Pointable_stabilized_tip_position_get)
+    time_visible = property(_Q.Pointable_time_visible_get)
+    frame = property(_Q.Pointable_frame_get)
+    invalid = _invalid_of("Pointable_invalid")
+
+
+_tracking_compare(Pointable, _Q.Pointable___eq__, _Q.Pointable___ne__)
+_Q.Pointable_swigregister(Pointable)
+
+
+class Arm(_Object):
+    """The forearm of a hand."""
+
+    __swig_destroy__ = _Q.delete_Arm
+
+    def __init__(self):
+        self.this = _Q.new_Arm()
+
+    __str__ = _tracking_method(_Q.Arm___str__)
+    width = property(_Q.Arm_width_get)
+    center = property(_Q.Arm_center_get)
+    direction = property(_Q.Arm_direction_get)
+    basis = property(_Q.Arm_basis_get)
+    elbow_position = property(_Q.Arm_elbow_position_get)
+    wrist_position = property(_Q.Arm_wrist_position_get)
+    is_valid = property(_Q.Arm_is_valid_get)
+    invalid = _invalid_of("Arm_invalid")
+
+
+_tracking_compare(Arm, _Q.Arm___eq__, _Q.Arm___ne__)
+_Q.Arm_swigregister(Arm)
+
+
+class Bone(_Object):
+    """One of the four bones of a finger."""
+
+    __swig_destroy__ = _Q.delete_Bone
+    TYPE_METACARPAL = _Q.Bone_TYPE_METACARPAL
+    TYPE_PROXIMAL = _Q.Bone_TYPE_PROXIMAL
+    TYPE_INTERMEDIATE = _Q.Bone_TYPE_INTERMEDIATE
+    TYPE_DISTAL = _Q.Bone_TYPE_DISTAL
+
+    def __init__(self):
+        self.this = _Q.new_Bone()
+
+    __str__ = _tracking_method(_Q.Bone___str__)
+    prev_joint = property(_Q.Bone_prev_joint_get)
+    next_joint = property(_Q.Bone_next_joint_get)
+    center = property(_Q.Bone_center_get)
+    direction = property(_Q.Bone_direction_get)
+    length = property(_Q.Bone_length_get)
+    width = property(_Q.Bone_width_get)
+    type = property(_Q.Bone_type_get)
+    basis = property(_Q.Bone_basis_get)
+    is_valid = property(_Q.Bone_is_valid_get)
+    invalid = _invalid_of("Bone_invalid")
+
+
+_tracking_compare(Bone, _Q.Bone___eq__, _Q.Bone___ne__)
+_Q.Bone_swigregister(Bone)
+
+
+class Finger(Pointable):
+    """A finger: a pointable with four bones and four joints. Finger(pointable)
+    views a pointable as a finger."""
+
+    __swig_destroy__ = _Q.delete_Finger
+    JOINT_MCP = _Q.Finger_JOINT_MCP
+    JOINT_PIP = _Q.Finger_JOINT_PIP
+    JOINT_DIP = _Q.Finger_JOINT_DIP
+    JOINT_TIP = _Q.Finger_JOINT_TIP
+    TYPE_THUMB = _Q.Finger_TYPE_THUMB
+    TYPE_INDEX = _Q.Finger_TYPE_INDEX
+    TYPE_MIDDLE = _Q.Finger_TYPE_MIDDLE
+    TYPE_RING = _Q.Finger_TYPE_RING
+    TYPE_PINKY = _Q.Finger_TYPE_PINKY
+
+    def __init__(self, *args):
+        self.this = _Q.new_Finger(*args)
+
+    __str__ = _tracking_method(_Q.Finger___str__)
+    joint_position = _tracking_method(_Q.Finger_joint_position)
+    bone = _tracking_method(_Q.Finger_bone)
+    type = property(_Q.Finger_type_get)
+    invalid = _invalid_of("Finger_invalid")
+
+
+_Q.Finger_swigregister(Finger)
+
+
+class Tool(Pointable):
+    """A tool held by the hand. Tool(pointable) views a pointable as a tool."""
+
+    __swig_destroy__ = _Q.delete_Tool
+
+    def __init__(self, *args):
+        self.this = _Q.new_Tool(*args)
+
+    __str__ = _tracking_method(_Q.Tool___str__)
+    invalid = _invalid_of("Tool_invalid")
+
+
+_Q.Tool_swigregister(Tool)
+
+
+class Hand(_Object):
+    """A tracked hand."""
+
+    __swig_destroy__ = _Q.delete_Hand
+
+    def __init__(self):
+        self.this = _Q.new_Hand()
+
+    __str__ = _tracking_method(_Q.Hand___str__)
+    pointable = _tracking_method(_Q.Hand_pointable)
+    finger = _tracking_method(_Q.Hand_finger)
+    tool = _tracking_method(_Q.Hand_tool)
+    translation = _tracking_method(_Q.Hand_translation)
+    translation_probability = _tracking_method(_Q.Hand_translation_probability)
+    rotation_axis = _tracking_method(_Q.Hand_rotation_axis)
+    rotation_angle = _tracking_method(_Q.Hand_rotation_angle)
+    rotation_matrix = _tracking_method(_Q.Hand_rotation_matrix)
+    rotation_probability = _tracking_method(_Q.Hand_rotation_probability)
+    scale_factor = _tracking_method(_Q.Hand_scale_factor)
+    scale_probability = _tracking_method(_Q.Hand_scale_probability)
+    id = property(_Q.Hand_id_get)
+    pointables = property(_Q.Hand_pointables_get)
+    fingers = property(_Q.Hand_fingers_get)
+    tools = property(_Q.Hand_tools_get)
+    palm_position = property(_Q.Hand_palm_position_get)
+    palm_velocity = property(_Q.Hand_palm_velocity_get)
+    palm_normal = property(_Q.Hand_palm_normal_get)
+    direction = property(_Q.Hand_direction_get)
+    basis = property(_Q.Hand_basis_get)
+    is_valid = property(_Q.Hand_is_valid_get)
+    sphere_center = property(_Q.Hand_sphere_center_get)
+    sphere_radius = property(_Q.Hand_sphere_radius_get)
+    grab_strength = property(_Q.Hand_grab_strength_get)
+    pinch_strength = property(_Q.Hand_pinch_strength_get)
+    palm_width = property(_Q.Hand_palm_width_get)
+    stabilized_palm_position = property(_Q.Hand_stabilized_palm_position_get)
+    wrist_position = property(_Q.Hand_wrist_position_get)
+    time_visible = property(_Q.Hand_time_visible_get)
+    confidence = property(_Q.Hand_confidence_get)
+    is_left = property(_Q.Hand_is_left_get)
+    is_right = property(_Q.Hand_is_right_get)
+    frame = property(_Q.Hand_frame_get)
+    arm = property(_Q.Hand_arm_get)
+    invalid = _invalid_of("Hand_invalid")
+
+
+_tracking_compare(Hand, _Q.Hand___eq__, _Q.Hand___ne__)
+_Q.Hand_swigregister(Hand)
+
+
+class Gesture(_Object):
+    """A recognised movement. Gesture(gesture) copies a gesture of any kind."""
+
+    __swig_destroy__ = _Q.delete_Gesture
+    TYPE_INVALID = _Q.Gesture_TYPE_INVALID
+    TYPE_SWIPE = _Q.Gesture_TYPE_SWIPE
+    TYPE_CIRCLE = _Q.Gesture_TYPE_CIRCLE
+    TYPE_SCREEN_TAP = _Q.Gesture_TYPE_SCREEN_TAP
+    TYPE_KEY_TAP = _Q.Gesture_TYPE_KEY_TAP
+    STATE_INVALID = _Q.Gesture_STATE_INVALID
+    STATE_START = _Q.Gesture_STATE_START
+    STATE_UPDATE = _Q.Gesture_STATE_UPDATE
+    STATE_STOP = _Q.Gesture_STATE_STOP
+
+    def __init__(self, *args):
+        self.this = _Q.new_Gesture(*args)
+
+    __str__ = _tracking_method(_Q.Gesture___str__)
+    type = property(_Q.Gesture_type_get)
+    state = property(_Q.Gesture_state_get)
+    id = property(_Q.Gesture_id_get)
+    duration = property(_Q.Gesture_duration_get)
+    duration_seconds = property(_Q.Gesture_duration_seconds_get)
+    frame = property(_Q.Gesture_frame_get)
+    hands = property(_Q.Gesture_hands_get)
+    pointables = property(_Q.Gesture_pointables_get)
+    is_valid = property(_Q.Gesture_is_valid_get)
+    invalid = _invalid_of("Gesture_invalid")
+
+
+_tracking_compare(Gesture, _Q.Gesture___eq__, _Q.Gesture___ne__)
+_Q.Gesture_swigregister(Gesture)
+
+
+class SwipeGesture(Gesture):
+    """A swipe: SwipeGesture(gesture) turns a generic gesture into one."""
+
+    __swig_destroy__ = _Q.delete_SwipeGesture
+    class_type = staticmethod(_Q.SwipeGesture_class_type)
+
+    def __init__(self, *args):
+        self.this = _Q.new_SwipeGesture(*args)
+
+    start_position = property(_Q.SwipeGesture_start_position_get)
+    position = property(_Q.SwipeGesture_position_get)
+    direction = property(_Q.SwipeGesture_direction_get)
+    speed = property(_Q.SwipeGesture_speed_get)
+    pointable = property(_Q.SwipeGesture_pointable_get)
+
+
+_Q.SwipeGesture_swigregister(SwipeGesture)
+
+
+class CircleGesture(Gesture):
+    """A circle: CircleGesture(gesture) turns a generic gesture into one."""
+
+    __swig_destroy__ = _Q.delete_CircleGesture
+    class_type = staticmethod(_Q.CircleGesture_class_type)
+
+    def __init__(self, *args):
+        self.this = _Q.new_CircleGesture(*args)
+
+    center = property(_Q.CircleGesture_center_get)
+    normal = property(_Q.CircleGesture_normal_get)
+    progress = property(_Q.CircleGesture_progress_get)
+    radius = property(_Q.CircleGesture_radius_get)
+    pointable = property(_Q.CircleGesture_pointable_get)
+
+
+_Q.CircleGesture_swigregister(CircleGesture)
+
+
+class ScreenTapGesture(Gesture):
+    """A screen tap: ScreenTapGesture(gesture) turns a generic gesture into one."""
+
+    __swig_destroy__ = _Q.delete_ScreenTapGesture
+    class_type = staticmethod(_Q.ScreenTapGesture_class_type)
+
+    def __init__(self, *args):
+        self.this = _Q.new_ScreenTapGesture(*args)
+
+    position = property(_Q.ScreenTapGesture_position_get)
+    direction = property(_Q.ScreenTapGesture_direction_get)
+    progress = property(_Q.ScreenTapGesture_progress_get)
+    pointable = property(_Q.ScreenTapGesture_pointable_get)
+
+
+_Q.ScreenTapGesture_swigregister(ScreenTapGesture)
+
+
+class KeyTapGesture(Gesture):
+    """A key tap: KeyTapGesture(gesture) turns a generic gesture into one."""
+
+    __swig_destroy__ = _Q.delete_KeyTapGesture
+    class_type = staticmethod(_Q.KeyTapGesture_class_type)
+
+    def __init__(self, *args):
+        self.this = _Q.new_KeyTapGesture(*args)
+
+    position = property(_Q.KeyTapGesture_position_get)
+    direction = property(_Q.KeyTapGesture_direction_get)
+    progress = property(_Q.KeyTapGesture_progress_get)
+    pointable = property(_Q.KeyTapGesture_pointable_get)
+
+
+_Q.KeyTapGesture_swigregister(KeyTapGesture)
+
+
+class InteractionBox(_Object):
+    """The box of space in which positions are normalised."""
+
+    __swig_destroy__ = _Q.delete_InteractionBox
+
+    def __init__(self):
+        self.this = _Q.new_InteractionBox()
+
+    __str__ = _tracking_method(_Q.InteractionBox___str__)
+    normalize_point = _tracking_method(_Q.InteractionBox_normalize_point)
+    denormalize_point = _tracking_method(_Q.InteractionBox_denormalize_point)
+    center = property(_Q.InteractionBox_center_get)
+    width = property(_Q.InteractionBox_width_get)
+    height = property(_Q.InteractionBox_height_get)
+    depth = property(_Q.InteractionBox_depth_get)
+    is_valid = property(_Q.InteractionBox_is_valid_get)
+    invalid = _invalid_of("InteractionBox_invalid")
+
+
+_tracking_compare(InteractionBox, _Q.InteractionBox___eq__, _Q.InteractionBox___ne__)
+_Q.InteractionBox_swigregister(InteractionBox)
+
+
+class Frame(_Object):
+    """One snapshot of tracking data."""
+
+    __swig_destroy__ = _Q.delete_Frame
+
+    def __init__(self):
+        self.this = _Q.new_Frame()
+
+    __str__ = _tracking_method(_Q.Frame___str__)
+    hand = _tracking_method(_Q.Frame_hand)
+    pointable = _tracking_method(_Q.Frame_pointable)
+    finger = _tracking_method(_Q.Frame_finger)
+    tool = _tracking_method(_Q.Frame_tool)
+    gesture = _tracking_method(_Q.Frame_gesture)
+    gestures = _tracking_method(_Q.Frame_gestures)
+    translation = _tracking_method(_Q.Frame_translation)
+    translation_probability = _tracking_method(_Q.Frame_translation_probability)
+    rotation_axis = _tracking_method(_Q.Frame_rotation_axis)
+    rotation_angle = _tracking_method(_Q.Frame_rotation_angle)
+    rotation_matrix = _tracking_method(_Q.Frame_rotation_matrix)
+    rotation_probability = _tracking_method(_Q.Frame_rotation_probability)
+    scale_factor = _tracking_method(_Q.Frame_scale_factor)
+    scale_probability = _tracking_method(_Q.Frame_scale_probability)
+    id = property(_Q.Frame_id_get)
+    timestamp = property(_Q.Frame_timestamp_get)
+    current_frames_per_second = property(_Q.Frame_current_frames_per_second_get)
+    pointables = property(_Q.Frame_pointables_get)
+    fingers = property(_Q.Frame_fingers_get)
+    tools = property(_Q.Frame_tools_get)
+    hands = property(_Q.Frame_hands_get)
+    images = property(_Q.Frame_images_get)
+    is_valid = property(_Q.Frame_is_valid_get)
+    interaction_box = property(_Q.Frame_interaction_box_get)
+    serialize_length = property(_Q.Frame_serialize_length_get)
+    tracked_quad = property(_Q.Frame_tracked_quad_get)
+    invalid = _invalid_of("Frame_invalid")
+
+    def serialize_into(self, buffer):
+        """Writes the serialised frame into buffer (an 'unsigned char *' block
+        of at least serialize_length bytes, such as a byte_array)."""
+        _Q.Frame_serialize(self, buffer)
+
+    def deserialize_from(self, buffer, length):
+        """Replaces this frame by the one serialised in the first length bytes
+        of buffer (an invalid frame when they are not a whole frame)."""
+        _Q.Frame_deserialize(self, buffer, length)
+
+    @property
+    def serialize(self):
+        """The serialised frame as (byte_array, length)."""
+        length = _Q.Frame_serialize_length_get(self)
+        buffer = byte_array(length)
+        _Q.Frame_serialize(self, buffer)
+        return (buffer, length)
+
+    def deserialize(self, data):
+        """Replaces this frame by one serialised as (buffer, length)."""
+        buffer, length = data
+        _Q.Frame_deserialize(self, buffer, length)
+
+
+_tracking_compare(Frame, _Q.Frame___eq__, _Q.Frame___ne__)
+_Q.Frame_swigregister(Frame)
+
 
 # ---- lists --------------------------------------------------------------------
+
+import functools as _functools
+import itertools as _itertools
+import operator as _operator
+
+
+class _TrackingList(_Object):
+    """A library list as a Python sequence: len(), indexing with negative
+    indexes counted from the end, IndexError past the end, slices, and
+    iteration bounded by the length. Subclasses name their module functions
+    in _len and _getitem."""
+
+    def __init__(self):
+        self.this = self._new()
+
+    def __getitem__(self, index):
+        count = self._len(self)
+        if type(index) is not int:
+            if isinstance(index, slice):
+                getitem = self._getitem
+                return [getitem(self, i) for i in xrange(*index.indices(count))]
+            index = _operator.index(index)
+        if index < 0:
+            index += count
+        if index < 0 or index >= count:
+            raise IndexError("%s index out of range" % self.__class__.__name__)
+        return self._getitem(self, index)
+
+    def __iter__(self):
+        return _itertools.imap(_functools.partial(self._getitem, self), xrange(self._len(self)))
+
+    def append(self, other):
+        """Appends other's elements to this list; returns this list."""
+        self._append(self, other)
+        return self
+
+
+class PointableList(_TrackingList):
+    __swig_destroy__ = _Q.delete_PointableList
+    _new = staticmethod(_Q.new_PointableList)
+    _len = _Q.PointableList___len__
+    _getitem = _Q.PointableList___getitem__
+    _append = _Q.PointableList_append
+    __len__ = _tracking_method(_Q.PointableList___len__)
+    extended = _tracking_method(_Q.PointableList_extended)
+    is_empty = property(_Q.PointableList_is_empty_get)
+    leftmost = property(_Q.PointableList_leftmost_get)
+    rightmost = property(_Q.PointableList_rightmost_get)
+    frontmost = property(_Q.PointableList_frontmost_get)
+
+
+_Q.PointableList_swigregister(PointableList)
+
+
+class FingerList(_TrackingList):
+    __swig_destroy__ = _Q.delete_FingerList
+    _new = staticmethod(_Q.new_FingerList)
+    _len = _Q.FingerList___len__
+    _getitem = _Q.FingerList___getitem__
+    _append = _Q.FingerList_append
+    __len__ = _tracking_method(_Q.FingerList___len__)
+    extended = _tracking_method(_Q.FingerList_extended)
+    finger_type = _tracking_method(_Q.FingerList_finger_type)
+    is_empty = property(_Q.FingerList_is_empty_get)
+    leftmost = property(_Q.FingerList_leftmost_get)
+    rightmost = property(_Q.FingerList_rightmost_get)
+    frontmost = property(_Q.FingerList_frontmost_get)
+
+
+_Q.FingerList_swigregister(FingerList)
+
+
+class ToolList(_TrackingList):
+    __swig_destroy__ = _Q.delete_ToolList
+    _new = staticmethod(_Q.new_ToolList)
+    _len = _Q.ToolList___len__
+    _getitem = _Q.ToolList___getitem__
+    _append = _Q.ToolList_append
+    __len__ = _tracking_method(_Q.ToolList___len__)
+    is_empty = property(_Q.ToolList_is_empty_get)
+    leftmost = property(_Q.ToolList_leftmost_get)
+    rightmost = property(_Q.ToolList_rightmost_get)
+    frontmost = property(_Q.ToolList_frontmost_get)
+
+
+_Q.ToolList_swigregister(ToolList)
+
+
+class HandList(_TrackingList):
+    __swig_destroy__ = _Q.delete_HandList
+    _new = staticmethod(_Q.new_HandList)
+    _len = _Q.HandList___len__
+    _getitem = _Q.HandList___getitem__
+    _append = _Q.HandList_append
+    __len__ = _tracking_method(_Q.HandList___len__)
+    is_empty = property(_Q.HandList_is_empty_get)
+    leftmost = property(_Q.HandList_leftmost_get)
+    rightmost = property(_Q.HandList_rightmost_get)
+    frontmost = property(_Q.HandList_frontmost_get)
+
+
+_Q.HandList_swigregister(HandList)
+
+
+class GestureList(_TrackingList):
+    __swig_destroy__ = _Q.delete_GestureList
+    _new = staticmethod(_Q.new_GestureList)
+    _len = _Q.GestureList___len__
+    _getitem = _Q.GestureList___getitem__
+    _append = _Q.GestureList_append
+    __len__ = _tracking_method(_Q.GestureList___len__)
+    is_empty = property(_Q.GestureList_is_empty_get)
+
+
+_Q.GestureList_swigregister(GestureList)
 
 
 # ---- images, screens, devices, configuration --------------------------------
