@@ -6,7 +6,9 @@ PYTHON2 ?=
 CMAKE_ARGS := -DCMAKE_BUILD_TYPE=Release $(if $(PYTHON2),-DPYTHON2=$(PYTHON2),)
 DEMO_SECONDS ?= 3
 
-.PHONY: all setup configure build demo test bench clean
+WIN32_BUILD ?= build-win32
+
+.PHONY: all setup configure build demo test bench clean win32 win32-check
 
 all: build
 
@@ -28,5 +30,19 @@ test: build
 bench: build
 	@cmake --build $(BUILD) --target run-benchmarks
 
+# The 32-bit Windows build: QuonPython.pyd, Quon.dll (with its import
+# library) and Quon.py in $(WIN32_BUILD)/dist/.
+win32:
+	@cmake/setup.sh win32
+	@cmake -S . -B $(WIN32_BUILD) -DCMAKE_BUILD_TYPE=Release \
+	  -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw-i686.cmake $(if $(PYTHON2),-DPYTHON2=$(PYTHON2),) >/dev/null
+	@cmake --build $(WIN32_BUILD) -j$(JOBS)
+
+# Checks the Windows artifacts and, where wine can run them, compares the
+# Windows build's geometry results with this machine's.
+win32-check: win32 build
+	@cmake/win32/check-artifact.sh $(WIN32_BUILD)/dist
+	@cmake/win32/compare-geometry.sh $(BUILD)/bin/geometry_report $(WIN32_BUILD)/bin/geometry_report.exe
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(WIN32_BUILD)
