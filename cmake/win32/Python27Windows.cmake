@@ -46,7 +46,6 @@ endif()
 # from its own directory first, so the install's Linux configuration must not
 # be next to it.
 set(PYTHON2_INCLUDE_DIR ${CMAKE_BINARY_DIR}/python27-win32/include)
-file(REMOVE_RECURSE ${PYTHON2_INCLUDE_DIR})
 file(COPY "${PYTHON2_HEADERS}/" DESTINATION ${PYTHON2_INCLUDE_DIR}
   FILES_MATCHING PATTERN "*.h" PATTERN "pyconfig.h" EXCLUDE)
 configure_file(${QUON_WIN32_DIR}/pyconfig.h ${PYTHON2_INCLUDE_DIR}/pyconfig.h COPYONLY)

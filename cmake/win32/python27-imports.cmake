@@ -129,7 +129,7 @@ endforeach()
 if(_errors)
   list(JOIN _errors "\n" _text)
   message(FATAL_ERROR "${TARGET} uses interpreter symbols that ${DEF} does not list correctly:\n${_text}\n"
-          "Add them to the .def (data symbols with DATA); the import library of python27.dll is made from it.")
+          "Add them to the .def (data symbols with DATA), or run `make win32-def`; the import library of python27.dll is made from it.")
 endif()
 set(_unused)
 foreach(_name IN LISTS _listed)
