@@ -1,6 +1,7 @@
 # Locates a Python 2.7 interpreter with its headers and shared library.
 # Honours -DPYTHON2=/path/to/python2.7 (or the PYTHON2 environment variable);
 # otherwise looks in the pyenv installs of this machine and then on PATH.
+# With PYTHON2_HEADERS_ONLY (the Windows cross build) only the headers are needed.
 set(_py2_candidates)
 if(PYTHON2)
   list(APPEND _py2_candidates "${PYTHON2}")
@@ -24,7 +25,7 @@ foreach(_candidate IN LISTS _py2_candidates)
     list(GET _py2_info 0 _py2_version)
     list(GET _py2_info 1 _py2_include)
     list(GET _py2_info 2 _py2_libdir)
-    if(_py2_version STREQUAL "2.7" AND EXISTS "${_py2_include}/Python.h" AND EXISTS "${_py2_libdir}/libpython2.7.so")
+    if(_py2_version STREQUAL "2.7" AND EXISTS "${_py2_include}/Python.h" AND (PYTHON2_HEADERS_ONLY OR EXISTS "${_py2_libdir}/libpython2.7.so"))
       set(PYTHON2_EXECUTABLE "${_candidate}")
       set(PYTHON2_INCLUDE_DIR "${_py2_include}")
       set(PYTHON2_LIBRARY "${_py2_libdir}/libpython2.7.so")

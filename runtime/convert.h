@@ -189,6 +189,10 @@ inline PyObject* from_unsigned_long(unsigned long v) {
   if (v <= 2147483647UL) return PyLong_FromLong(static_cast<long>(v));
   return PyLong_FromUnsignedLong(v);
 }
+inline PyObject* from_uint64(unsigned long long v) {
+  if (v <= 2147483647ULL) return PyLong_FromLong(static_cast<long>(v));
+  return PyLong_FromUnsignedLongLong(v);
+}
 PyObject* from_chars(const char* data, std::size_t size);
 inline PyObject* from_string(const std::string& s) { return from_chars(s.data(), s.size()); }
 

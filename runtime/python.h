@@ -6,4 +6,14 @@
 
 #include <Python.h>
 
+#if defined(_WIN32)
+#if !defined(MS_WINDOWS) || !defined(Py_ENABLE_SHARED)
+#error "Python.h was configured by a pyconfig.h that is not for Windows (see cmake/win32/pyconfig.h)"
+#endif
+// Python 2.7's headers define snprintf as Microsoft's _snprintf when the
+// compiler's library lacks it; this code means the C99 function everywhere.
+#undef snprintf
+#undef vsnprintf
+#endif
+
 #endif

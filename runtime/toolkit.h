@@ -118,8 +118,12 @@ PyObject* to_py(const R& value) {
     return from_int(value);
   } else if constexpr (std::is_same_v<R, long> || std::is_same_v<R, long long>) {
     return from_int64(value);
-  } else if constexpr (std::is_same_v<R, unsigned long> || std::is_same_v<R, unsigned char>) {
+  } else if constexpr (std::is_unsigned_v<R> && sizeof(R) <= sizeof(unsigned long)) {
+    // unsigned char, unsigned int, size_t and unsigned long: size_t is
+    // unsigned int on 32-bit Windows and unsigned long elsewhere.
     return from_unsigned_long(value);
+  } else if constexpr (std::is_unsigned_v<R> && sizeof(R) == 8) {
+    return from_uint64(value);
   } else if constexpr (std::is_floating_point_v<R>) {
     return from_double(static_cast<double>(value));
   } else if constexpr (std::is_same_v<R, std::string>) {
