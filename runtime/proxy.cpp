@@ -194,7 +194,11 @@ bool is_proxy(PyObject* obj) {
   PyTypeObject* type = Py_TYPE(obj);
   if (type == g_proxy_type && type) return true;
   if (type == proxy_type()) return true;
-  return std::strcmp(type->tp_name, "SwigPyObject") == 0;
+  // Another module's proxy type goes by the same name. The first letter is
+  // tested inline: this runs for every instance argument, whose class name
+  // rarely begins with 'S'.
+  const char* name = type->tp_name;
+  return name[0] == 'S' && std::strcmp(name, "SwigPyObject") == 0;
 }
 
 SwigPyObject* get_this(PyObject* obj) {
