@@ -64,9 +64,17 @@ class PyMatrix(object):
                         x.z * p.x + y.z * p.y + z.z * p.z + o.z)
 
 
-def best_ns(statement, namespace):
-    timer = timeit.Timer(statement, setup="from __main__ import " + ", ".join(namespace))
-    return min(timer.repeat(REPEAT, NUMBER)) / NUMBER * 1e9
+def best_ns(statements, names):
+    """Best time per run of each statement, in ns. The statements are timed
+    in turn within every repetition, so that a change of machine load during
+    the run affects all of them alike."""
+    setup = "from __main__ import " + ", ".join(names)
+    timers = [timeit.Timer(statement, setup=setup) for statement in statements]
+    best = [float("inf")] * len(timers)
+    for _ in range(REPEAT):
+        for i, timer in enumerate(timers):
+            best[i] = min(best[i], timer.timeit(NUMBER))
+    return [seconds / NUMBER * 1e9 for seconds in best]
 
 
 def main():
@@ -76,9 +84,8 @@ def main():
     assert x_get(v) == hand(v) == 1.5
 
     print "geometry: component getter (ns per call, best of %d x %d)" % (REPEAT, NUMBER)
-    floor = best_ns("nothing1(v)", ["nothing1", "v"])
-    hand_ns = best_ns("hand(v)", ["hand", "v"])
-    getter = best_ns("x_get(v)", ["x_get", "v"])
+    floor, hand_ns, getter = best_ns(["nothing1(v)", "hand(v)", "x_get(v)"],
+                                     ["nothing1", "hand", "x_get", "v"])
     print "  floor nothing1(v)                 %7.1f" % floor
     print "  hand-written hand_vector_x_get(v) %7.1f   %.2fx floor" % (hand_ns, hand_ns / floor)
     print "  Vector_x_get(v)                   %7.1f   %.2fx floor   %.3fx hand-written (target <= 1.10)" % (
@@ -96,8 +103,7 @@ def main():
                                      ("a.cross(b)", "a.cross(b)", "pa.cross(pb)"),
                                      ("a.normalized", "a.normalized", "pa.normalized"),
                                      ("m.transform_point(a)", "m.transform_point(a)", "pm.transform_point(pa)")):
-        ours = best_ns(companion, ["a", "b", "m"])
-        theirs = best_ns(python, ["pa", "pb", "pm"])
+        ours, theirs = best_ns([companion, python], ["a", "b", "m", "pa", "pb", "pm"])
         print "  %-22s companion %7.1f   pure Python %7.1f   ratio %.2f (target < 1)" % (
             label, ours, theirs, ours / theirs)
     sys.stdout.flush()
