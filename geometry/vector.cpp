@@ -11,7 +11,8 @@ using V = Quon::Vector;
 
 // The fixed instances. Several variables share one instance (backward is the
 // z axis, right the x axis, up the y axis); programs may write into them, but
-// no computation of the module reads them.
+// no computation of the module reads them. They are constant-initialised,
+// so every thread sees their values from the start.
 V g_zero = V::zero();
 V g_x_axis = V::xAxis();
 V g_y_axis = V::yAxis();
@@ -20,9 +21,13 @@ V g_forward = V::forward();
 V g_left = V::left();
 V g_down = V::down();
 
+// A fixed instance is handed out borrowed and marked as held by the module
+// (its proxy's owner is None), so delete_Vector never frees it.
 template <V* Instance>
 PyObject* fixed_vector() {
-  return to_python(Instance, descriptor<V>(), 0);
+  PyObject* result = to_python(Instance, descriptor<V>(), 0);
+  proxy_keep_alive(result, Py_None);
+  return result;
 }
 
 template <float Value>

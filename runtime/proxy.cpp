@@ -194,7 +194,11 @@ bool is_proxy(PyObject* obj) {
   PyTypeObject* type = Py_TYPE(obj);
   if (type == g_proxy_type && type) return true;
   if (type == proxy_type()) return true;
-  return std::strcmp(type->tp_name, "SwigPyObject") == 0;
+  // Another module's proxy type goes by the same name. The first letter is
+  // tested inline: this runs for every instance argument, whose class name
+  // rarely begins with 'S'.
+  const char* name = type->tp_name;
+  return name[0] == 'S' && std::strcmp(name, "SwigPyObject") == 0;
 }
 
 SwigPyObject* get_this(PyObject* obj) {
@@ -223,6 +227,22 @@ SwigPyObject* get_this(PyObject* obj) {
   return nullptr;
 }
 
+namespace {
+
+// True when a proxy kept alive by others (its owner chain) points into an
+// object that was deleted explicitly: it then converts to null, so using it
+// is refused instead of reaching freed memory.
+bool owner_deleted(const SwigPyObject* p) {
+  for (int hops = 0; p->owner && hops < kMaxHops; ++hops) {
+    if (!is_proxy(p->owner)) return false;
+    p = as_proxy(p->owner);
+    if (!p->ptr) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
 int from_python(PyObject* obj, void** out, SwigTypeDescriptor* ty, int flags, SwigPyObject** matched) {
   if (obj == Py_None) {
     if (out) *out = nullptr;
@@ -243,6 +263,7 @@ int from_python(PyObject* obj, void** out, SwigTypeDescriptor* ty, int flags, Sw
       }
     }
     if (hit) {
+      if (owner_deleted(p)) address = nullptr;
       if (out) *out = address;
       if (flags & kDisown) p->own = 0;
       if (matched) *matched = p;

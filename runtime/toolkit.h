@@ -504,7 +504,10 @@ PyObject* destroy_function(PyObject* args, const char* format, const char* funct
     return nullptr;
   }
   if (slot.ptr) {
-    {
+    // A proxy kept alive by another object (a matrix view, the old proxy of
+    // an in-place operator, a fixed instance) points at memory it does not
+    // hold: it is detached, never freed through.
+    if (!slot.proxy || !slot.proxy->owner) {
       Unlocked unlocked;
       delete slot.ptr;
     }
