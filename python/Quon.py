@@ -7,6 +7,9 @@ returning objects of its type hand out instances of it.
 """
 
 import atexit as _atexit
+import functools as _functools
+import itertools as _itertools
+import operator as _operator
 import types as _types
 import weakref as _weakref
 
@@ -42,10 +45,27 @@ def _method(function):
     return _types.MethodType(function, None, object)
 
 
-def _property(getter, setter=None, doc=None):
-    if setter is None:
-        return property(lambda self: getter(self), doc=doc)
-    return property(lambda self: getter(self), lambda self, value: setter(self, value), doc=doc)
+def _compare(cls, eq, ne):
+    """== and != through the module for objects of cls; with anything else
+    Python's default applies (so a hand is never equal to None)."""
+
+    def __eq__(self, other):
+        if isinstance(other, cls):
+            return eq(self, other)
+        return NotImplemented
+
+    def __ne__(self, other):
+        if isinstance(other, cls):
+            return ne(self, other)
+        return NotImplemented
+
+    cls.__eq__ = __eq__
+    cls.__ne__ = __ne__
+
+
+def _invalid_of(variable):
+    """X.invalid(): the library's invalid instance, borrowed."""
+    return staticmethod(lambda: getattr(cvar, variable))
 
 
 # ---- geometry ---------------------------------------------------------------
@@ -54,16 +74,6 @@ PI = cvar.PI
 DEG_TO_RAD = cvar.DEG_TO_RAD
 RAD_TO_DEG = cvar.RAD_TO_DEG
 EPSILON = cvar.EPSILON
-
-import types as _types
-
-
-def _method(function, cls):
-    # A flat function as a method: an unbound method object passes the
-    # instance as argument 1 without an extra Python frame. (A builtin stored
-    # directly as a class attribute would not be bound to the instance.)
-    return _types.MethodType(function, None, cls)
-
 
 class _Shared(object):
     """Class attribute reading a fixed instance from cvar on each access, so
@@ -106,17 +116,6 @@ class Vector(_Object):
     up = _Shared("Vector_up")
     down = _Shared("Vector_down")
 
-    # Comparison with anything that is not a vector is simply unequal.
-    def __eq__(self, other):
-        if isinstance(other, Vector):
-            return _Q.Vector___eq__(self, other)
-        return NotImplemented
-
-    def __ne__(self, other):
-        if isinstance(other, Vector):
-            return _Q.Vector___ne__(self, other)
-        return NotImplemented
-
     def __iter__(self):
         return iter((_Q.Vector_x_get(self), _Q.Vector_y_get(self), _Q.Vector_z_get(self)))
 
@@ -140,7 +139,8 @@ for _name, _function in (
         ("__isub__", _Q.Vector___isub__), ("__imul__", _Q.Vector___imul__),
         ("__idiv__", _Q.Vector___idiv__), ("__itruediv__", _Q.Vector___idiv__),
         ("__getitem__", _Q.Vector___getitem__), ("__str__", _Q.Vector___str__)):
-    setattr(Vector, _name, _method(_function, Vector))
+    setattr(Vector, _name, _method(_function))
+_compare(Vector, _Q.Vector___eq__, _Q.Vector___ne__)
 _Q.Vector_swigregister(Vector)
 
 
@@ -169,16 +169,6 @@ class Matrix(_Object):
 
     identity = _Shared("Matrix_identity")
 
-    def __eq__(self, other):
-        if isinstance(other, Matrix):
-            return _Q.Matrix___eq__(self, other)
-        return NotImplemented
-
-    def __ne__(self, other):
-        if isinstance(other, Matrix):
-            return _Q.Matrix___ne__(self, other)
-        return NotImplemented
-
     def to_array_3x3(self):
         return [_Q.Matrix_x_basis_get(self).to_float_array(),
                 _Q.Matrix_y_basis_get(self).to_float_array(),
@@ -202,43 +192,13 @@ for _name, _function in (
         ("transform_direction", _Q.Matrix_transform_direction),
         ("rigid_inverse", _Q.Matrix_rigid_inverse), ("__mul__", _Q.Matrix___mul__),
         ("__imul__", _Q.Matrix___imul__), ("__str__", _Q.Matrix___str__)):
-    setattr(Matrix, _name, _method(_function, Matrix))
+    setattr(Matrix, _name, _method(_function))
+_compare(Matrix, _Q.Matrix___eq__, _Q.Matrix___ne__)
 _Q.Matrix_swigregister(Matrix)
 del _name, _function
 
 
 # ---- tracking data ----------------------------------------------------------
-
-import types as _types
-
-
-def _tracking_method(function):
-    """A module function used as a method: bound to the instance without a
-    Python frame of its own (the instance becomes argument 1)."""
-    return _types.MethodType(function, None, object)
-
-
-def _tracking_compare(cls, eq, ne):
-    """== and != through the module; objects of other classes compare as
-    Python does by default (by identity)."""
-
-    def __eq__(self, other):
-        if isinstance(other, cls):
-            return eq(self, other)
-        return NotImplemented
-
-    def __ne__(self, other):
-        if isinstance(other, cls):
-            return ne(self, other)
-        return NotImplemented
-
-    cls.__eq__ = __eq__
-    cls.__ne__ = __ne__
-
-
-def _invalid_of(variable):
-    return staticmethod(lambda: getattr(cvar, variable))
-
 
 class Pointable(_Object):
     """A tracked finger or tool."""
@@ -251,7 +211,7 @@ class Pointable(_Object):
     def __init__(self):
         self.this = _Q.new_Pointable()
 
-    __str__ = _tracking_method(_Q.Pointable___str__)
+    __str__ = _method(_Q.Pointable___str__)
     id = property(_Q.Pointable_id_get)
     hand = property(_Q.Pointable_hand_get)
     tip_position = property(_Q.Pointable_tip_position_get)
@@ -271,7 +231,7 @@ class Pointable(_Object):
     invalid = _invalid_of("Pointable_invalid")
 
 
-_tracking_compare(Pointable, _Q.Pointable___eq__, _Q.Pointable___ne__)
+_compare(Pointable, _Q.Pointable___eq__, _Q.Pointable___ne__)
 _Q.Pointable_swigregister(Pointable)
 
 
@@ -283,7 +243,7 @@ class Arm(_Object):
     def __init__(self):
         self.this = _Q.new_Arm()
 
-    __str__ = _tracking_method(_Q.Arm___str__)
+    __str__ = _method(_Q.Arm___str__)
     width = property(_Q.Arm_width_get)
     center = property(_Q.Arm_center_get)
     direction = property(_Q.Arm_direction_get)
@@ -294,7 +254,7 @@ class Arm(_Object):
     invalid = _invalid_of("Arm_invalid")
 
 
-_tracking_compare(Arm, _Q.Arm___eq__, _Q.Arm___ne__)
+_compare(Arm, _Q.Arm___eq__, _Q.Arm___ne__)
 _Q.Arm_swigregister(Arm)
 
 
@@ -310,7 +270,7 @@ class Bone(_Object):
     def __init__(self):
         self.this = _Q.new_Bone()
 
-    __str__ = _tracking_method(_Q.Bone___str__)
+    __str__ = _method(_Q.Bone___str__)
     prev_joint = property(_Q.Bone_prev_joint_get)
     next_joint = property(_Q.Bone_next_joint_get)
     center = property(_Q.Bone_center_get)
@@ -323,7 +283,7 @@ class Bone(_Object):
     invalid = _invalid_of("Bone_invalid")
 
 
-_tracking_compare(Bone, _Q.Bone___eq__, _Q.Bone___ne__)
+_compare(Bone, _Q.Bone___eq__, _Q.Bone___ne__)
 _Q.Bone_swigregister(Bone)
 
 
@@ -345,9 +305,9 @@ class Finger(Pointable):
     def __init__(self, *args):
         self.this = _Q.new_Finger(*args)
 
-    __str__ = _tracking_method(_Q.Finger___str__)
-    joint_position = _tracking_method(_Q.Finger_joint_position)
-    bone = _tracking_method(_Q.Finger_bone)
+    __str__ = _method(_Q.Finger___str__)
+    joint_position = _method(_Q.Finger_joint_position)
+    bone = _method(_Q.Finger_bone)
     type = property(_Q.Finger_type_get)
     invalid = _invalid_of("Finger_invalid")
 
@@ -363,7 +323,7 @@ class Tool(Pointable):
     def __init__(self, *args):
         self.this = _Q.new_Tool(*args)
 
-    __str__ = _tracking_method(_Q.Tool___str__)
+    __str__ = _method(_Q.Tool___str__)
     invalid = _invalid_of("Tool_invalid")
 
 
@@ -378,18 +338,18 @@ class Hand(_Object):
     def __init__(self):
         self.this = _Q.new_Hand()
 
-    __str__ = _tracking_method(_Q.Hand___str__)
-    pointable = _tracking_method(_Q.Hand_pointable)
-    finger = _tracking_method(_Q.Hand_finger)
-    tool = _tracking_method(_Q.Hand_tool)
-    translation = _tracking_method(_Q.Hand_translation)
-    translation_probability = _tracking_method(_Q.Hand_translation_probability)
-    rotation_axis = _tracking_method(_Q.Hand_rotation_axis)
-    rotation_angle = _tracking_method(_Q.Hand_rotation_angle)
-    rotation_matrix = _tracking_method(_Q.Hand_rotation_matrix)
-    rotation_probability = _tracking_method(_Q.Hand_rotation_probability)
-    scale_factor = _tracking_method(_Q.Hand_scale_factor)
-    scale_probability = _tracking_method(_Q.Hand_scale_probability)
+    __str__ = _method(_Q.Hand___str__)
+    pointable = _method(_Q.Hand_pointable)
+    finger = _method(_Q.Hand_finger)
+    tool = _method(_Q.Hand_tool)
+    translation = _method(_Q.Hand_translation)
+    translation_probability = _method(_Q.Hand_translation_probability)
+    rotation_axis = _method(_Q.Hand_rotation_axis)
+    rotation_angle = _method(_Q.Hand_rotation_angle)
+    rotation_matrix = _method(_Q.Hand_rotation_matrix)
+    rotation_probability = _method(_Q.Hand_rotation_probability)
+    scale_factor = _method(_Q.Hand_scale_factor)
+    scale_probability = _method(_Q.Hand_scale_probability)
     id = property(_Q.Hand_id_get)
     pointables = property(_Q.Hand_pointables_get)
     fingers = property(_Q.Hand_fingers_get)
@@ -416,7 +376,7 @@ class Hand(_Object):
     invalid = _invalid_of("Hand_invalid")
 
 
-_tracking_compare(Hand, _Q.Hand___eq__, _Q.Hand___ne__)
+_compare(Hand, _Q.Hand___eq__, _Q.Hand___ne__)
 _Q.Hand_swigregister(Hand)
 
 
@@ -437,7 +397,7 @@ class Gesture(_Object):
     def __init__(self, *args):
         self.this = _Q.new_Gesture(*args)
 
-    __str__ = _tracking_method(_Q.Gesture___str__)
+    __str__ = _method(_Q.Gesture___str__)
     type = property(_Q.Gesture_type_get)
     state = property(_Q.Gesture_state_get)
     id = property(_Q.Gesture_id_get)
@@ -450,7 +410,7 @@ class Gesture(_Object):
     invalid = _invalid_of("Gesture_invalid")
 
 
-_tracking_compare(Gesture, _Q.Gesture___eq__, _Q.Gesture___ne__)
+_compare(Gesture, _Q.Gesture___eq__, _Q.Gesture___ne__)
 _Q.Gesture_swigregister(Gesture)
 
 
@@ -536,9 +496,9 @@ class InteractionBox(_Object):
     def __init__(self):
         self.this = _Q.new_InteractionBox()
 
-    __str__ = _tracking_method(_Q.InteractionBox___str__)
-    normalize_point = _tracking_method(_Q.InteractionBox_normalize_point)
-    denormalize_point = _tracking_method(_Q.InteractionBox_denormalize_point)
+    __str__ = _method(_Q.InteractionBox___str__)
+    normalize_point = _method(_Q.InteractionBox_normalize_point)
+    denormalize_point = _method(_Q.InteractionBox_denormalize_point)
     center = property(_Q.InteractionBox_center_get)
     width = property(_Q.InteractionBox_width_get)
     height = property(_Q.InteractionBox_height_get)
@@ -547,7 +507,7 @@ class InteractionBox(_Object):
     invalid = _invalid_of("InteractionBox_invalid")
 
 
-_tracking_compare(InteractionBox, _Q.InteractionBox___eq__, _Q.InteractionBox___ne__)
+_compare(InteractionBox, _Q.InteractionBox___eq__, _Q.InteractionBox___ne__)
 _Q.InteractionBox_swigregister(InteractionBox)
 
 
@@ -559,21 +519,21 @@ class Frame(_Object):
     def __init__(self):
         self.this = _Q.new_Frame()
 
-    __str__ = _tracking_method(_Q.Frame___str__)
-    hand = _tracking_method(_Q.Frame_hand)
-    pointable = _tracking_method(_Q.Frame_pointable)
-    finger = _tracking_method(_Q.Frame_finger)
-    tool = _tracking_method(_Q.Frame_tool)
-    gesture = _tracking_method(_Q.Frame_gesture)
-    gestures = _tracking_method(_Q.Frame_gestures)
-    translation = _tracking_method(_Q.Frame_translation)
-    translation_probability = _tracking_method(_Q.Frame_translation_probability)
-    rotation_axis = _tracking_method(_Q.Frame_rotation_axis)
-    rotation_angle = _tracking_method(_Q.Frame_rotation_angle)
-    rotation_matrix = _tracking_method(_Q.Frame_rotation_matrix)
-    rotation_probability = _tracking_method(_Q.Frame_rotation_probability)
-    scale_factor = _tracking_method(_Q.Frame_scale_factor)
-    scale_probability = _tracking_method(_Q.Frame_scale_probability)
+    __str__ = _method(_Q.Frame___str__)
+    hand = _method(_Q.Frame_hand)
+    pointable = _method(_Q.Frame_pointable)
+    finger = _method(_Q.Frame_finger)
+    tool = _method(_Q.Frame_tool)
+    gesture = _method(_Q.Frame_gesture)
+    gestures = _method(_Q.Frame_gestures)
+    translation = _method(_Q.Frame_translation)
+    translation_probability = _method(_Q.Frame_translation_probability)
+    rotation_axis = _method(_Q.Frame_rotation_axis)
+    rotation_angle = _method(_Q.Frame_rotation_angle)
+    rotation_matrix = _method(_Q.Frame_rotation_matrix)
+    rotation_probability = _method(_Q.Frame_rotation_probability)
+    scale_factor = _method(_Q.Frame_scale_factor)
+    scale_probability = _method(_Q.Frame_scale_probability)
     id = property(_Q.Frame_id_get)
     timestamp = property(_Q.Frame_timestamp_get)
     current_frames_per_second = property(_Q.Frame_current_frames_per_second_get)
@@ -612,22 +572,17 @@ class Frame(_Object):
         _Q.Frame_deserialize(self, buffer, length)
 
 
-_tracking_compare(Frame, _Q.Frame___eq__, _Q.Frame___ne__)
+_compare(Frame, _Q.Frame___eq__, _Q.Frame___ne__)
 _Q.Frame_swigregister(Frame)
 
 
 # ---- lists --------------------------------------------------------------------
 
-import functools as _functools
-import itertools as _itertools
-import operator as _operator
-
-
-class _TrackingList(_Object):
+class _List(_Object):
     """A library list as a Python sequence: len(), indexing with negative
     indexes counted from the end, IndexError past the end, slices, and
     iteration bounded by the length. Subclasses name their module functions
-    in _len and _getitem."""
+    in _new, _len and _getitem."""
 
     def __init__(self):
         self.this = self._new()
@@ -648,20 +603,24 @@ class _TrackingList(_Object):
     def __iter__(self):
         return _itertools.imap(_functools.partial(self._getitem, self), xrange(self._len(self)))
 
+
+class _AppendableList(_List):
+    """A list that can take the elements of another (named in _append)."""
+
     def append(self, other):
         """Appends other's elements to this list; returns this list."""
         self._append(self, other)
         return self
 
 
-class PointableList(_TrackingList):
+class PointableList(_AppendableList):
     __swig_destroy__ = _Q.delete_PointableList
     _new = staticmethod(_Q.new_PointableList)
     _len = _Q.PointableList___len__
     _getitem = _Q.PointableList___getitem__
     _append = _Q.PointableList_append
-    __len__ = _tracking_method(_Q.PointableList___len__)
-    extended = _tracking_method(_Q.PointableList_extended)
+    __len__ = _method(_Q.PointableList___len__)
+    extended = _method(_Q.PointableList_extended)
     is_empty = property(_Q.PointableList_is_empty_get)
     leftmost = property(_Q.PointableList_leftmost_get)
     rightmost = property(_Q.PointableList_rightmost_get)
@@ -671,15 +630,15 @@ class PointableList(_TrackingList):
 _Q.PointableList_swigregister(PointableList)
 
 
-class FingerList(_TrackingList):
+class FingerList(_AppendableList):
     __swig_destroy__ = _Q.delete_FingerList
     _new = staticmethod(_Q.new_FingerList)
     _len = _Q.FingerList___len__
     _getitem = _Q.FingerList___getitem__
     _append = _Q.FingerList_append
-    __len__ = _tracking_method(_Q.FingerList___len__)
-    extended = _tracking_method(_Q.FingerList_extended)
-    finger_type = _tracking_method(_Q.FingerList_finger_type)
+    __len__ = _method(_Q.FingerList___len__)
+    extended = _method(_Q.FingerList_extended)
+    finger_type = _method(_Q.FingerList_finger_type)
     is_empty = property(_Q.FingerList_is_empty_get)
     leftmost = property(_Q.FingerList_leftmost_get)
     rightmost = property(_Q.FingerList_rightmost_get)
@@ -689,13 +648,13 @@ class FingerList(_TrackingList):
 _Q.FingerList_swigregister(FingerList)
 
 
-class ToolList(_TrackingList):
+class ToolList(_AppendableList):
     __swig_destroy__ = _Q.delete_ToolList
     _new = staticmethod(_Q.new_ToolList)
     _len = _Q.ToolList___len__
     _getitem = _Q.ToolList___getitem__
     _append = _Q.ToolList_append
-    __len__ = _tracking_method(_Q.ToolList___len__)
+    __len__ = _method(_Q.ToolList___len__)
     is_empty = property(_Q.ToolList_is_empty_get)
     leftmost = property(_Q.ToolList_leftmost_get)
     rightmost = property(_Q.ToolList_rightmost_get)
@@ -705,13 +664,13 @@ class ToolList(_TrackingList):
 _Q.ToolList_swigregister(ToolList)
 
 
-class HandList(_TrackingList):
+class HandList(_AppendableList):
     __swig_destroy__ = _Q.delete_HandList
     _new = staticmethod(_Q.new_HandList)
     _len = _Q.HandList___len__
     _getitem = _Q.HandList___getitem__
     _append = _Q.HandList_append
-    __len__ = _tracking_method(_Q.HandList___len__)
+    __len__ = _method(_Q.HandList___len__)
     is_empty = property(_Q.HandList_is_empty_get)
     leftmost = property(_Q.HandList_leftmost_get)
     rightmost = property(_Q.HandList_rightmost_get)
@@ -721,13 +680,13 @@ class HandList(_TrackingList):
 _Q.HandList_swigregister(HandList)
 
 
-class GestureList(_TrackingList):
+class GestureList(_AppendableList):
     __swig_destroy__ = _Q.delete_GestureList
     _new = staticmethod(_Q.new_GestureList)
     _len = _Q.GestureList___len__
     _getitem = _Q.GestureList___getitem__
     _append = _Q.GestureList_append
-    __len__ = _tracking_method(_Q.GestureList___len__)
+    __len__ = _method(_Q.GestureList___len__)
     is_empty = property(_Q.GestureList_is_empty_get)
 
 
@@ -735,44 +694,6 @@ _Q.GestureList_swigregister(GestureList)
 
 
 # ---- images, screens, devices, configuration --------------------------------
-
-
-def _same_class_eq(function):
-    """Equality through the module for two objects of one class; False otherwise."""
-    def __eq__(self, other):
-        return isinstance(other, type(self)) and function(self, other)
-    return __eq__
-
-
-def _same_class_ne(function):
-    def __ne__(self, other):
-        return not isinstance(other, type(self)) or function(self, other)
-    return __ne__
-
-
-class _CountedList(_Object):
-    """A library list as a Python sequence: its length, indexes counted from
-    either end (IndexError outside the list) and iteration bounded by the
-    length. Subclasses name their module functions in _count and _item."""
-
-    _count = None
-    _item = None
-
-    def __len__(self):
-        return self._count(self)
-
-    def __getitem__(self, index):
-        if not isinstance(index, (int, long)):
-            raise TypeError("list indices must be integers, not %s" % type(index).__name__)
-        count = self._count(self)
-        position = index + count if index < 0 else index
-        if not 0 <= position < count:
-            raise IndexError("list index %d out of range for %d elements" % (index, count))
-        return self._item(self, position)
-
-    def __iter__(self):
-        for position in xrange(self._count(self)):
-            yield self._item(self, position)
 
 
 class Image(_Object):
@@ -786,8 +707,6 @@ class Image(_Object):
 
     rectify = _method(_Q.Image_rectify)
     warp = _method(_Q.Image_warp)
-    __eq__ = _same_class_eq(_Q.Image___eq__)
-    __ne__ = _same_class_ne(_Q.Image___ne__)
     __str__ = _method(_Q.Image___str__)
 
     sequence_id = property(_Q.Image_sequence_id_get)
@@ -829,6 +748,7 @@ class Image(_Object):
     data_string = property(pixels)
 
 
+_compare(Image, _Q.Image___eq__, _Q.Image___ne__)
 _Q.Image_swigregister(Image)
 
 
@@ -841,8 +761,6 @@ class Mask(_Object):
         self.this = _Q.new_Mask()
 
     invalid = staticmethod(_Q.Mask_invalid)
-    __eq__ = _same_class_eq(_Q.Mask___eq__)
-    __ne__ = _same_class_ne(_Q.Mask___ne__)
     __str__ = _method(_Q.Mask___str__)
 
     sequence_id = property(_Q.Mask_sequence_id_get)
@@ -862,6 +780,7 @@ class Mask(_Object):
         return buffer
 
 
+_compare(Mask, _Q.Mask___eq__, _Q.Mask___ne__)
 _Q.Mask_swigregister(Mask)
 
 
@@ -873,8 +792,6 @@ class TrackedQuad(_Object):
     def __init__(self):
         self.this = _Q.new_TrackedQuad()
 
-    __eq__ = _same_class_eq(_Q.TrackedQuad___eq__)
-    __ne__ = _same_class_ne(_Q.TrackedQuad___ne__)
     __str__ = _method(_Q.TrackedQuad___str__)
 
     width = property(_Q.TrackedQuad_width_get)
@@ -889,6 +806,7 @@ class TrackedQuad(_Object):
     is_valid = property(_Q.TrackedQuad_is_valid_get)
 
 
+_compare(TrackedQuad, _Q.TrackedQuad___eq__, _Q.TrackedQuad___ne__)
 _Q.TrackedQuad_swigregister(TrackedQuad)
 
 
@@ -910,8 +828,6 @@ class Screen(_Object):
 
     normal = _method(_Q.Screen_normal)
     distance_to_point = _method(_Q.Screen_distance_to_point)
-    __eq__ = _same_class_eq(_Q.Screen___eq__)
-    __ne__ = _same_class_ne(_Q.Screen___ne__)
     __str__ = _method(_Q.Screen___str__)
 
     id = property(_Q.Screen_id_get)
@@ -923,6 +839,7 @@ class Screen(_Object):
     is_valid = property(_Q.Screen_is_valid_get)
 
 
+_compare(Screen, _Q.Screen___eq__, _Q.Screen___ne__)
 _Q.Screen_swigregister(Screen)
 
 
@@ -938,8 +855,6 @@ class Device(_Object):
         self.this = _Q.new_Device()
 
     distance_to_boundary = _method(_Q.Device_distance_to_boundary)
-    __eq__ = _same_class_eq(_Q.Device___eq__)
-    __ne__ = _same_class_ne(_Q.Device___ne__)
     __str__ = _method(_Q.Device___str__)
 
     horizontal_view_angle = property(_Q.Device_horizontal_view_angle_get)
@@ -956,16 +871,16 @@ class Device(_Object):
     orientation = property(_Q.Device_orientation_get)
 
 
+_compare(Device, _Q.Device___eq__, _Q.Device___ne__)
 _Q.Device_swigregister(Device)
 
 
-class ScreenList(_CountedList):
+class ScreenList(_List):
     __swig_destroy__ = _Q.delete_ScreenList
-    _count = _Q.ScreenList___len__
-    _item = _Q.ScreenList___getitem__
-
-    def __init__(self):
-        self.this = _Q.new_ScreenList()
+    _new = staticmethod(_Q.new_ScreenList)
+    _len = _Q.ScreenList___len__
+    _getitem = _Q.ScreenList___getitem__
+    __len__ = _method(_Q.ScreenList___len__)
 
     def closest_screen_hit(self, *args):
         """closest_screen_hit(pointable) or closest_screen_hit(position, direction)."""
@@ -978,23 +893,13 @@ class ScreenList(_CountedList):
 _Q.ScreenList_swigregister(ScreenList)
 
 
-class _AppendableList(_CountedList):
-    _append = None
-
-    def append(self, other):
-        """Appends other's elements to this list in place; returns this list."""
-        self._append(self, other)
-        return self
-
-
 class DeviceList(_AppendableList):
     __swig_destroy__ = _Q.delete_DeviceList
-    _count = _Q.DeviceList___len__
-    _item = _Q.DeviceList___getitem__
+    _new = staticmethod(_Q.new_DeviceList)
+    _len = _Q.DeviceList___len__
+    _getitem = _Q.DeviceList___getitem__
     _append = _Q.DeviceList_append
-
-    def __init__(self):
-        self.this = _Q.new_DeviceList()
+    __len__ = _method(_Q.DeviceList___len__)
 
     is_empty = property(_Q.DeviceList_is_empty_get)
 
@@ -1004,12 +909,11 @@ _Q.DeviceList_swigregister(DeviceList)
 
 class ImageList(_AppendableList):
     __swig_destroy__ = _Q.delete_ImageList
-    _count = _Q.ImageList___len__
-    _item = _Q.ImageList___getitem__
+    _new = staticmethod(_Q.new_ImageList)
+    _len = _Q.ImageList___len__
+    _getitem = _Q.ImageList___getitem__
     _append = _Q.ImageList_append
-
-    def __init__(self):
-        self.this = _Q.new_ImageList()
+    __len__ = _method(_Q.ImageList___len__)
 
     is_empty = property(_Q.ImageList_is_empty_get)
 
@@ -1019,12 +923,11 @@ _Q.ImageList_swigregister(ImageList)
 
 class MaskList(_AppendableList):
     __swig_destroy__ = _Q.delete_MaskList
-    _count = _Q.MaskList___len__
-    _item = _Q.MaskList___getitem__
+    _new = staticmethod(_Q.new_MaskList)
+    _len = _Q.MaskList___len__
+    _getitem = _Q.MaskList___getitem__
     _append = _Q.MaskList_append
-
-    def __init__(self):
-        self.this = _Q.new_MaskList()
+    __len__ = _method(_Q.MaskList___len__)
 
     is_empty = property(_Q.MaskList_is_empty_get)
 

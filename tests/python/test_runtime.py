@@ -114,7 +114,7 @@ class ProxyTest(unittest.TestCase):
 
     def test_comparisons_follow_addresses_and_hash_is_refused(self):
         v = bare_vector()
-        same = peer.make('_p_Quon__Vector', int(v), 0)
+        same = peer.make('_p_Quon__Vector', int(v), 2)  # bare, not owning
         other = bare_vector()
         self.assertTrue(v == same)
         self.assertFalse(v != same)
@@ -278,18 +278,18 @@ class RegistryTest(unittest.TestCase):
 
     def test_derived_proxies_convert_to_their_bases_only(self):
         v = bare_vector()  # any real address will do for a non-dereferencing conversion
-        finger = peer.make('_p_Quon__Finger', int(v), 0)
-        pointable = peer.make('_p_Quon__Pointable', int(v), 0)
+        finger = peer.make('_p_Quon__Finger', int(v), 2)
+        pointable = peer.make('_p_Quon__Pointable', int(v), 2)
         self.assertEqual(peer.convert(finger, '_p_Quon__Pointable'), int(v))
         self.assertEqual(peer.convert(finger, '_p_Quon__Interface'), int(v))
         self.assertIsNone(peer.convert(pointable, '_p_Quon__Finger'))
-        hand = peer.make('_p_Quon__Hand', int(v), 0)
+        hand = peer.make('_p_Quon__Hand', int(v), 2)
         self.assertIsNone(peer.convert(hand, '_p_Quon__Frame'))
 
     def test_proxies_cross_between_modules(self):
         # A proxy made by the peer module is accepted by QuonPython...
         v = bare_vector(1.5, 0, 0)
-        foreign = peer.make('_p_Quon__Vector', int(v), 0)
+        foreign = peer.make('_p_Quon__Vector', int(v), 2)
         self.assertEqual(type(foreign).__name__, 'SwigPyObject')
         self.assertIsNot(type(foreign), type(v))
         self.assertEqual(Q.Vector_x_get(foreign), 1.5)
