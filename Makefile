@@ -1,5 +1,6 @@
 # QuonPython: `make demo` runs the main job, `make test` runs every test.
 # Both do their own set-up. PYTHON2=/path/to/python2.7 picks the interpreter.
+MAKEFLAGS += --no-print-directory
 BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 PYTHON2 ?=
