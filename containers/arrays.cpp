@@ -50,33 +50,17 @@ bool forget_block(const void* start) {
   return blocks().erase(as_number(start)) == 1;
 }
 
-bool source_deleted(const SwigPyObject* proxy) {
-  // A view keeps the proxy it was made from as its owner; delete_byte_array
-  // leaves that proxy pointing at null.
-  int hops = 0;
-  for (PyObject* owner = proxy ? proxy->owner : nullptr; owner && ++hops < 64;) {
-    SwigPyObject* source = rt::get_this(owner);
-    if (!source) return false;
-    if (!source->ptr) return true;
-    owner = source->owner;
-  }
-  return false;
+void check_size(const char* function, const void* buffer, std::size_t bytes) {
+  std::size_t available = 0;
+  if (known_size(buffer, &available) && available < bytes)
+    tk::raise_error(PyExc_ValueError, "in method '%s', the buffer holds %llu bytes but %llu are needed",
+                    function, static_cast<unsigned long long>(available),
+                    static_cast<unsigned long long>(bytes));
 }
 
-checked::Checked<checked::NoValue> copy_into(const char* function, void* buffer,
-                                             const void* source, std::size_t bytes) {
-  checked::Checked<checked::NoValue> result;
-  std::size_t available = 0;
-  if (known_size(buffer, &available) && available < bytes) {
-    char message[256];
-    std::snprintf(message, sizeof message,
-                  "in method '%s', the buffer holds %llu bytes but %llu are needed", function,
-                  static_cast<unsigned long long>(available), static_cast<unsigned long long>(bytes));
-    result.fail(PyExc_ValueError, message);
-    return result;
-  }
+void copy_into(const char* function, void* buffer, const void* source, std::size_t bytes) {
+  check_size(function, buffer, bytes);
   if (bytes > 0 && source) std::memcpy(buffer, source, bytes);
-  return result;
 }
 
 }  // namespace quon::arrays
@@ -101,8 +85,6 @@ struct quon::tk::IsPointerResult<quon::blocks::NewBlock<Array>> : std::true_type
 namespace quon::blocks {
 namespace {
 using arrays::Buffer;
-using checked::Checked;
-using checked::NoValue;
 
 // Element type and the largest count that can be asked for: a float block of
 // 2**30 elements or more would not fit in 32 bits of bytes.
@@ -129,54 +111,43 @@ PyObject* pointer_result(NewBlock<Array> r, SwigPyObject*) {
 }
 
 template <Name N, class Array>
-Checked<NewBlock<Array>> allocate(std::size_t count) {
-  Checked<NewBlock<Array>> result;
+NewBlock<Array> allocate(std::size_t count) {
   Element<Array>* block = nullptr;
   if (count < ElementOf<Array>::limit) block = new (std::nothrow) Element<Array>[count];
   if (block) {
     try {
       arrays::remember_block(block, count * sizeof(Element<Array>));
-      result.value = {reinterpret_cast<Array*>(block)};
-      return result;
+      return {reinterpret_cast<Array*>(block)};
     } catch (const std::bad_alloc&) {
       delete[] block;
     }
   }
-  char message[160];
-  std::snprintf(message, sizeof message, "in method '%s', cannot allocate %llu elements", N.value,
-                static_cast<unsigned long long>(count));
-  result.fail(PyExc_MemoryError, message);
-  return result;
+  raise_error(PyExc_MemoryError, "in method '%s', cannot allocate %llu elements", N.value,
+              static_cast<unsigned long long>(count));
 }
 
-// The elements from `array` to the end of its block, when the block is known.
-template <Name N, class Array, class R>
-bool in_bounds(Array* array, std::size_t index, Checked<R>& result) {
+// Refuses an index at or past the end of a block whose size is known.
+template <Name N, class Array>
+void check_index(Array* array, std::size_t index) {
   std::size_t bytes;
-  if (!arrays::known_size(array, &bytes)) return true;
+  if (!arrays::known_size(array, &bytes)) return;
   const std::size_t count = bytes / sizeof(Element<Array>);
-  if (index < count) return true;
-  char message[200];
-  std::snprintf(message, sizeof message,
+  if (index >= count)
+    raise_error(PyExc_IndexError,
                 "in method '%s', index %llu is out of range for an array of %llu elements", N.value,
                 static_cast<unsigned long long>(index), static_cast<unsigned long long>(count));
-  result.fail(PyExc_IndexError, message);
-  return false;
 }
 
 template <Name N, class Array>
-Checked<Element<Array>> get_item(Array* array, std::size_t index) {
-  Checked<Element<Array>> result;
-  if (in_bounds<N>(array, index, result))
-    result.value = reinterpret_cast<Element<Array>*>(array)[index];
-  return result;
+Element<Array> get_item(Array* array, std::size_t index) {
+  check_index<N>(array, index);
+  return reinterpret_cast<Element<Array>*>(array)[index];
 }
 
 template <Name N, class Array>
-Checked<NoValue> set_item(Array* array, std::size_t index, Element<Array> value) {
-  Checked<NoValue> result;
-  if (in_bounds<N>(array, index, result)) reinterpret_cast<Element<Array>*>(array)[index] = value;
-  return result;
+void set_item(Array* array, std::size_t index, Element<Array> value) {
+  check_index<N>(array, index);
+  reinterpret_cast<Element<Array>*>(array)[index] = value;
 }
 
 template <class Array>
@@ -189,35 +160,16 @@ Alias<Array> from_pointer(Element<Array>* address) {
   return {reinterpret_cast<Array*>(address)};
 }
 
-// delete_byte_array / delete_float_array: frees a block only through the
-// array that allocated it. A view (it has an owner) or an address that is not
-// the start of a live block frees nothing, so no block is freed twice.
-template <Name N, class Array>
-struct Release {
-  static constexpr auto format = make_format<1, N>();
-  static PyObject* call(PyObject*, PyObject* args) {
-    PyObject* obj;
-    if (!PyArg_ParseTuple(args, format.data(), &obj)) return nullptr;
-    PointerSlot<Array> slot;
-    if (!ok(load_pointer(obj, slot, kDisown))) {
-      report_argument(kError, N.value, 1, TypeOf<Array>::name, " *");
-      return nullptr;
-    }
-    if (slot.ptr && !(slot.proxy && slot.proxy->owner)) {
-      bool released;
-      {
-        Unlocked unlocked;
-        released = arrays::forget_block(slot.ptr);
-        if (released) delete[] reinterpret_cast<Element<Array>*>(slot.ptr);
-      }
-      if (released && slot.proxy) slot.proxy->ptr = nullptr;
-    }
-    Py_RETURN_NONE;
+// delete_byte_array / delete_float_array free a block only when the address
+// is the start of a live block, so nothing is freed twice.
+template <class Array>
+struct BlockDelete {
+  static bool release(Array* array) {
+    if (!arrays::forget_block(array)) return false;
+    delete[] reinterpret_cast<Element<Array>*>(array);
+    return true;
   }
 };
-
-template <Name N, class Array>
-inline constexpr PyMethodDef release = {N.value, &Release<N, Array>::call, METH_VARARGS, nullptr};
 
 }  // namespace
 
@@ -225,7 +177,7 @@ Block byte_array() {
   using A = byteArray;
   return {
       fn<"new_byte_array", &allocate<"new_byte_array", A>, SizeT>,
-      release<"delete_byte_array", A>,
+      dtor<"delete_byte_array", A, BlockDelete<A>>,
       fn<"byte_array___getitem__", &get_item<"byte_array___getitem__", A>, Buffer<A>, SizeT>,
       fn<"byte_array___setitem__", &set_item<"byte_array___setitem__", A>, Buffer<A>, SizeT, UChar>,
       fn<"byte_array_cast", &cast<A>, Buffer<A>>,
@@ -238,7 +190,7 @@ Block float_array() {
   using A = floatArray;
   return {
       fn<"new_float_array", &allocate<"new_float_array", A>, SizeT>,
-      release<"delete_float_array", A>,
+      dtor<"delete_float_array", A, BlockDelete<A>>,
       fn<"float_array___getitem__", &get_item<"float_array___getitem__", A>, Buffer<A>, SizeT>,
       fn<"float_array___setitem__", &set_item<"float_array___setitem__", A>, Buffer<A>, SizeT, Float>,
       fn<"float_array_cast", &cast<A>, Buffer<A>>,

@@ -6,7 +6,7 @@
 
 #include <cstddef>
 
-#include "checked.h"
+#include "../runtime/toolkit.h"
 
 namespace quon::arrays {
 
@@ -23,26 +23,24 @@ void remember_block(const void* start, std::size_t bytes);
 // starts there (a view, a raw address, or a block already released).
 bool forget_block(const void* start);
 
-// True when `proxy` is a view (made by cast or frompointer) of an array that
-// has since been deleted: the address it holds points at freed memory.
-bool source_deleted(const SwigPyObject* proxy);
+// Refuses (with ValueError naming `function` and both sizes) a buffer that
+// is a known block shorter than `bytes`; any other buffer passes.
+void check_size(const char* function, const void* buffer, std::size_t bytes);
 
-// Copies `bytes` bytes from `source` into `buffer` unless the buffer is a
-// known block shorter than that, which fails with ValueError naming
-// `function` and both sizes. Call with the interpreter lock released.
-checked::Checked<checked::NoValue> copy_into(const char* function, void* buffer,
-                                             const void* source, std::size_t bytes);
+// Copies `bytes` bytes from `source` into `buffer` after check_size. Call with
+// the interpreter lock released.
+void copy_into(const char* function, void* buffer, const void* source, std::size_t bytes);
 
-// A buffer argument ('unsigned char *', 'float *', 'byteArray *', ...): None
-// is refused with the null-reference message unless Nullable, and so is a view
-// of a deleted array.
+// A buffer argument ('unsigned char *', 'float *', 'byteArray *', ...): None,
+// and a view of a deleted array, are refused with the null-reference message
+// unless Nullable.
 template <class T, bool Nullable = false>
 struct Buffer {
   using Slot = tk::PointerSlot<T>;
   static int load(PyObject* obj, Slot& slot) {
     int code = tk::load_pointer(obj, slot);
     if (!rt::ok(code)) return code;
-    if (slot.ptr ? source_deleted(slot.proxy) : !Nullable) return rt::kNullReference;
+    if (!slot.ptr && !Nullable) return rt::kNullReference;
     return code;
   }
   static bool test(PyObject* obj) { return tk::test_pointer<T>(obj); }

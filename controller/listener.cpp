@@ -163,7 +163,7 @@ PyObject* delete_listener(PyObject*, PyObject* args) {
     }
   }
   static constexpr auto format = make_format<1, "delete_Listener">();
-  return destroy_function<L>(args, format.data(), "delete_Listener");
+  return destroy_function<L, PlainDelete<L>>(args, format.data(), "delete_Listener");
 }
 
 void disown(L* listener) {

@@ -1,5 +1,6 @@
 #include "toolkit.h"
 
+#include <cstdarg>
 #include <cstdio>
 #include <exception>
 #include <new>
@@ -7,9 +8,20 @@
 
 namespace quon::tk {
 
+void raise_error(PyObject* type, const char* format, ...) {
+  char message[512];
+  va_list arguments;
+  va_start(arguments, format);
+  std::vsnprintf(message, sizeof message, format, arguments);
+  va_end(arguments);
+  throw PythonError(type, message);
+}
+
 PyObject* translate_exception() {
   try {
     throw;
+  } catch (const PythonError& e) {
+    set_error(e.type(), e.message().c_str());
   } catch (const std::bad_alloc&) {
     PyErr_NoMemory();
   } catch (const std::exception& e) {

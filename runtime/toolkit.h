@@ -76,6 +76,27 @@ class Unlocked {
   PyThreadState* state_;
 };
 
+// A Python exception raised by code that runs with the interpreter lock
+// released: thrown there, and set as the Python exception by the invoker once
+// the lock is held again.
+class PythonError {
+ public:
+  PythonError(PyObject* type, std::string message) : type_(type), message_(std::move(message)) {}
+  PyObject* type() const { return type_; }
+  const std::string& message() const { return message_; }
+
+ private:
+  PyObject* type_;
+  std::string message_;
+};
+
+// Throws a PythonError whose message is formatted like printf.
+[[noreturn]] void raise_error(PyObject* type, const char* format, ...)
+#if defined(__GNUC__)
+    __attribute__((format(printf, 2, 3)))
+#endif
+    ;
+
 // Turns the C++ exception being handled into a Python exception; returns null.
 PyObject* translate_exception();
 
@@ -491,10 +512,21 @@ NewObject<T> construct() {
 template <Name N, class T>
 inline constexpr PyMethodDef ctor = fn<N, &construct<T>>;
 
-// delete_<Class>: disowns argument 1 and deletes its object. The proxy then
-// points nowhere (a later use is refused as a null reference, never a use
-// of freed memory).
+// How delete_<Class> frees an object: true when it was freed.
 template <class T>
+struct PlainDelete {
+  static bool release(T* object) {
+    delete object;
+    return true;
+  }
+};
+
+// delete_<Class>: disowns argument 1 and frees its object. The proxy then
+// points nowhere (a later use is refused as a null reference, never a use
+// of freed memory). A proxy kept alive by another object (a matrix view, the
+// old proxy of an in-place operator, a fixed or library-owned instance)
+// points at memory it does not hold: it is detached, never freed through.
+template <class T, class Delete>
 PyObject* destroy_function(PyObject* args, const char* format, const char* function) {
   PyObject* obj;
   if (!PyArg_ParseTuple(args, format, &obj)) return nullptr;
@@ -504,26 +536,25 @@ PyObject* destroy_function(PyObject* args, const char* format, const char* funct
     return nullptr;
   }
   if (slot.ptr) {
-    // A proxy kept alive by another object (a matrix view, the old proxy of
-    // an in-place operator, a fixed instance) points at memory it does not
-    // hold: it is detached, never freed through.
+    bool released = true;
     if (!slot.proxy || !slot.proxy->owner) {
       Unlocked unlocked;
-      delete slot.ptr;
+      released = Delete::release(slot.ptr);
     }
-    if (slot.proxy) slot.proxy->ptr = nullptr;
+    if (released && slot.proxy) slot.proxy->ptr = nullptr;
   }
   Py_RETURN_NONE;
 }
-template <Name N, class T>
+template <Name N, class T, class Delete>
 struct Destructor {
   static constexpr auto format = make_format<1, N>();
   static PyObject* call(PyObject*, PyObject* args) {
-    return destroy_function<T>(args, format.data(), N.value);
+    return destroy_function<T, Delete>(args, format.data(), N.value);
   }
 };
-template <Name N, class T>
-inline constexpr PyMethodDef dtor = {N.value, &Destructor<N, T>::call, METH_VARARGS, nullptr};
+template <Name N, class T, class Delete = PlainDelete<T>>
+inline constexpr PyMethodDef dtor = {N.value, &Destructor<N, T, Delete>::call, METH_VARARGS,
+                                     nullptr};
 
 // Property getters name their receiver without const; methods with const.
 template <class M> struct MemberOf;

@@ -11,8 +11,6 @@ namespace quon::blocks {
 namespace {
 
 using namespace tk;
-using checked::Checked;
-using checked::NoValue;
 using Quon::Frame;
 using Quon::GestureList;
 using Quon::InteractionBox;
@@ -53,37 +51,17 @@ int as_byte_count(PyObject* obj, int* out) {
 }
 using ByteCount = Value<int, as_byte_count, "int">;
 
-// The one check of a buffer against the bytes a call reads from it: a block
-// whose size the module knows must hold them all.
-Checked<NoValue> check_buffer_size(const char* function, const void* buffer, std::size_t bytes) {
-  Checked<NoValue> result;
-  std::size_t available = 0;
-  if (arrays::known_size(buffer, &available) && available < bytes) {
-    char message[256];
-    std::snprintf(message, sizeof message,
-                  "in method '%s', the buffer holds %llu bytes but %llu are needed", function,
-                  static_cast<unsigned long long>(available), static_cast<unsigned long long>(bytes));
-    result.fail(PyExc_ValueError, message);
-  }
-  return result;
-}
-
 // Copies the serialised frame into the buffer (refused when a known block is
 // too short for it).
-Checked<NoValue> serialize(const Frame* frame, unsigned char* buffer) {
+void serialize(const Frame* frame, unsigned char* buffer) {
   unsigned int length = 0;
   const char* bytes = frame->serializeCString(length);
-  return arrays::copy_into("Frame_serialize", buffer, bytes, length);
+  arrays::copy_into("Frame_serialize", buffer, bytes, length);
 }
 
-Checked<NoValue> deserialize(Frame* frame, const unsigned char* buffer, int length) {
-  Checked<NoValue> checked =
-      check_buffer_size("Frame_deserialize", buffer, static_cast<std::size_t>(length));
-  if (!checked.error) {
-    frame->deserializeCString(reinterpret_cast<const char*>(buffer),
-                              static_cast<unsigned int>(length));
-  }
-  return checked;
+void deserialize(Frame* frame, const unsigned char* buffer, int length) {
+  arrays::check_size("Frame_deserialize", buffer, static_cast<std::size_t>(length));
+  frame->deserializeCString(reinterpret_cast<const char*>(buffer), static_cast<unsigned int>(length));
 }
 
 int serialize_length(Frame* frame) {

@@ -10,8 +10,6 @@ namespace {
 
 using namespace tk;
 using arrays::Buffer;
-using checked::Checked;
-using checked::NoValue;
 using Quon::Image;
 using Quon::Mask;
 using Quon::TrackedQuad;
@@ -21,23 +19,23 @@ std::size_t product(long long a, long long b, long long c = 1) {
   return a > 0 && b > 0 && c > 0 ? static_cast<std::size_t>(a * b * c) : 0;
 }
 
-Checked<NoValue> image_data(const Image* image, unsigned char* buffer) {
+void image_data(const Image* image, unsigned char* buffer) {
   const unsigned char* pixels = image->data();
   const std::size_t bytes = product(image->bytesPerPixel(), image->height(), image->width());
-  return arrays::copy_into("Image_data", buffer, pixels, bytes);
+  arrays::copy_into("Image_data", buffer, pixels, bytes);
 }
 
-Checked<NoValue> image_distortion(const Image* image, float* buffer) {
+void image_distortion(const Image* image, float* buffer) {
   const float* grid = image->distortion();
   const std::size_t bytes =
       product(image->distortionHeight(), image->distortionWidth(), sizeof(float));
-  return arrays::copy_into("Image_distortion", buffer, grid, bytes);
+  arrays::copy_into("Image_distortion", buffer, grid, bytes);
 }
 
-Checked<NoValue> mask_data(const Mask* mask, unsigned char* buffer) {
+void mask_data(const Mask* mask, unsigned char* buffer) {
   const unsigned char* pixels = mask->data();
   const std::size_t bytes = product(mask->height(), mask->width());
-  return arrays::copy_into("Mask_data", buffer, pixels, bytes);
+  arrays::copy_into("Mask_data", buffer, pixels, bytes);
 }
 
 // The library's own buffers, as untyped addresses that free nothing.

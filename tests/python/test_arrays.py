@@ -74,9 +74,12 @@ class ByteArrayTest(unittest.TestCase):
 
     def test_delete_frees_once_and_views_of_a_deleted_array_are_refused(self):
         a = Quon.byte_array(8)
-        view = Quon.byte_array.frompointer(a.cast())
-        Q.delete_byte_array(view)          # a view frees nothing
+        detached = Quon.byte_array.frompointer(a.cast())
+        Q.delete_byte_array(detached)      # a view frees nothing; it is only detached
         a[0] = 1
+        self.assertEqual(a[0], 1)
+        self.assertRaises(ValueError, detached.__getitem__, 0)
+        view = Quon.byte_array.frompointer(a.cast())
         self.assertEqual(view[0], 1)
         Q.delete_byte_array(a)
         self.assertFalse(a.this.own())
