@@ -99,7 +99,7 @@ class SwigDirector_Listener : public L, public Swig::Director, public Registrati
   void forward(const C& controller, const char* method) {
     Swig::GilBlock block;
     auto* native = const_cast<C*>(&controller);
-    Swig::PyRef argument(to_python(native, descriptor<C>(), 0));
+    Swig::PyRef argument(borrow(native));
     if (!self_object())
       Swig::DirectorException::raise(PyExc_RuntimeError,
                                      "'self' uninitialized, maybe you forgot to call Listener.__init__.");
@@ -129,6 +129,7 @@ class SwigDirector_Listener : public L, public Swig::Director, public Registrati
     try {
       proxy->ptr = new C(*native);
       proxy->own = 1;
+      Py_CLEAR(proxy->owner);  // the copy is its own
     } catch (...) {
       proxy->ptr = nullptr;  // refused as a null reference from now on
     }

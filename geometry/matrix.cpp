@@ -11,12 +11,7 @@ using M = Quon::Matrix;
 
 M g_identity = M::identity();
 
-// Borrowed and marked as held by the module, so delete_Matrix never frees it.
-PyObject* identity_matrix() {
-  PyObject* result = to_python(&g_identity, descriptor<M>(), 0);
-  proxy_keep_alive(result, Py_None);
-  return result;
-}
+PyObject* identity_matrix() { return borrow(&g_identity); }
 
 NewObject<M> make_identity() { return {new M()}; }
 NewObject<M> make_copy(const M& m) { return {new M(m)}; }

@@ -25,9 +25,7 @@ V g_down = V::down();
 // (its proxy's owner is None), so delete_Vector never frees it.
 template <V* Instance>
 PyObject* fixed_vector() {
-  PyObject* result = to_python(Instance, descriptor<V>(), 0);
-  proxy_keep_alive(result, Py_None);
-  return result;
+  return borrow(Instance);
 }
 
 template <float Value>

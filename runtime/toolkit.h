@@ -325,9 +325,19 @@ template <class T>
 PyObject* pointer_result(NewObject<T> r, SwigPyObject*) { return wrap_new(r.ptr, kNewObject); }
 template <class T>
 PyObject* pointer_result(Owned<T> r, SwigPyObject*) { return wrap_new(r.ptr, kOwn); }
+// A non-owning instance of an object that someone else keeps (a static of
+// the module, an object the library owns): marked as held elsewhere, so that
+// delete_<Class> only detaches it and never frees it.
+template <class T>
+PyObject* borrow(T* ptr) {
+  PyObject* result = to_python(ptr, descriptor<T>(), 0);
+  proxy_keep_alive(result, Py_None);
+  return result;
+}
+
 template <class T>
 PyObject* pointer_result(Borrowed<T> r, SwigPyObject*) {
-  return to_python(r.ptr, descriptor<T>(), 0);
+  return borrow(r.ptr);
 }
 template <class T>
 PyObject* pointer_result(Alias<T> r, SwigPyObject* receiver) {
@@ -597,7 +607,7 @@ inline constexpr VariableDef variable = {N.value, Get, &read_only<N>};
 // The library's static invalid instance of T, borrowed.
 template <class T>
 PyObject* invalid_instance() {
-  return to_python(const_cast<T*>(&T::invalid()), descriptor<T>(), 0);
+  return borrow(const_cast<T*>(&T::invalid()));
 }
 
 struct ConstantDef {

@@ -363,6 +363,27 @@ class SubprocessTest(unittest.TestCase):
         self.assertEqual(out.strip(), 'leaving')
         self.assertNotIn('Fatal', err)
 
+    def test_deleting_the_callback_controller_frees_nothing(self):
+        code, out, err = run_python('''
+            import time, Quon, QuonPython as Q
+            class Deleting(Quon.Listener):
+                def __init__(self):
+                    Quon.Listener.__init__(self)
+                    self.frames = 0
+                def on_frame(self, controller):
+                    self.frames += 1
+                    Q.delete_Controller(controller)   # only detaches the borrowed proxy
+            listener = Deleting()
+            controller = Quon.Controller(listener)
+            deadline = time.time() + 10
+            while listener.frames < 5 and time.time() < deadline:
+                time.sleep(0.01)
+            print listener.frames >= 5, controller.frame().is_valid
+            controller.remove_listener(listener)
+        ''', timeout=60)
+        self.assertEqual(code, 0, err)
+        self.assertEqual(out.split(), ['True', 'True'])
+
     def test_stress_threads_and_controllers(self):
         code, out, err = run_python('''
             import threading, time, gc, Quon

@@ -1,6 +1,7 @@
 """The binding runtime: module table, constants, proxies, registry sharing,
 conversions, error messages and cvar."""
 
+import sys
 import unittest
 
 import Quon  # registers the classes, so proxies made here have destructors
@@ -230,6 +231,36 @@ class ProxyTest(unittest.TestCase):
                          "argument 1 of type 'Quon::Vector *'")
         self.assertIsNone(Q.delete_Vector(v))
         self.assertIsNone(Q.delete_Vector(None))
+
+
+    def test_deleting_borrowed_objects_frees_nothing(self):
+        # Statics of the module and of the library reached through cvar are
+        # only detached by an explicit delete; later reads see them intact.
+        code, out, err = run_python('''
+            import Quon, QuonPython as Q
+            import quontest
+            before = quontest.live_handles()
+            for name in ('Hand_invalid', 'Frame_invalid', 'Pointable_invalid', 'Screen_invalid',
+                         'Image_invalid', 'Vector_zero', 'Vector_x_axis', 'Matrix_identity'):
+                borrowed = getattr(Q.cvar, name)
+                getattr(Q, 'delete_' + name.split('_')[0])(borrowed)
+                try:
+                    str(borrowed)
+                except ValueError:
+                    pass
+                else:
+                    print 'still attached', name
+            print Q.Frame_is_valid_get(Q.cvar.Frame_invalid), str(Q.cvar.Vector_zero)
+            print str(Q.cvar.Matrix_identity)
+            mask = Q.Mask_invalid()
+            Q.delete_Mask(mask)
+            print Q.Mask_is_valid_get(Q.Mask_invalid()), quontest.live_handles() - before
+        ''', env={'PYTHONPATH': ':'.join(sys.path)})
+        self.assertEqual(code, 0, err)
+        self.assertEqual(out.splitlines(), [
+            'False (0, 0, 0)',
+            'xBasis:(1, 0, 0) yBasis:(0, 1, 0) zBasis:(0, 0, 1) origin:(0, 0, 0)',
+            'False 0'])
 
 
 class RegistryTest(unittest.TestCase):
