@@ -23,9 +23,16 @@ constexpr float FLOAT_MAX = 3.40282346638528859812e+38f;
 namespace detail {
 // Transcendental functions are evaluated in double and rounded once to float:
 // the double routines of every C library we target agree far below float
-// resolution, so the rounded result is the same everywhere.
-inline float sin_f(float a) { return static_cast<float>(std::sin(static_cast<double>(a))); }
-inline float cos_f(float a) { return static_cast<float>(std::cos(static_cast<double>(a))); }
+// resolution, so the rounded result is the same everywhere. Angles beyond one
+// turn are first reduced with fmod, which is exact on every platform; some C
+// libraries' own reduction of very large arguments is not.
+inline double one_turn(float a) {
+  const double x = static_cast<double>(a);
+  constexpr double kTwoPi = 6.283185307179586476925286766559;
+  return std::fabs(x) > kTwoPi ? std::fmod(x, kTwoPi) : x;
+}
+inline float sin_f(float a) { return static_cast<float>(std::sin(one_turn(a))); }
+inline float cos_f(float a) { return static_cast<float>(std::cos(one_turn(a))); }
 inline float acos_f(float a) { return static_cast<float>(std::acos(static_cast<double>(a))); }
 inline float atan2_f(float y, float x) {
   return static_cast<float>(std::atan2(static_cast<double>(y), static_cast<double>(x)));
