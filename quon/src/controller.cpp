@@ -424,7 +424,7 @@ class Service : public std::enable_shared_from_this<Service> {
           const char* bytes = makeFrame(frame).serializeCString(length);
           bug_->record(*frame, std::string(bytes, length));
         }
-        deliver(view, true, !frame->images.empty());
+        deliver(view, true, frame->hasImages());
       } else {
         // The recording has ended: the device goes away.
         bool changed = false;
@@ -531,7 +531,7 @@ Frame Controller::frame(int history) const {
 ImageList Controller::images() const {
   Service* s = serviceOf(*this);
   FramePtr f = s ? s->latest() : FramePtr();
-  return f ? makeImageList(f->images) : ImageList();
+  return f ? makeImageList(f->scene().images) : ImageList();
 }
 Config Controller::config() const {
   Service* s = serviceOf(*this);
