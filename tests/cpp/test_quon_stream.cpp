@@ -150,7 +150,8 @@ TEST(QuonStream, UnthrottledServiceWaitsForAListenerOrAPoll) {
   }
   // A poll further back than the history reaches asks for enough frames.
   ASSERT_TRUE(quontest::waitFor([&] { return controller.frame(100).isValid(); }));
-  EXPECT_EQ(controller.frame(0).id() - controller.frame(100).id(), 100);
+  const int64_t back = controller.frame(100).id();
+  EXPECT_GE(controller.frame(0).id() - back, 100) << "polled later, so at least 100 newer";
   // With a listener, frames flow freely; without one again, they stop.
   Keeper keeper(false);
   controller.addListener(keeper);
