@@ -52,6 +52,20 @@ class PyRef {
   PyObject* object_;
 };
 
+// Owns one Python reference in a scope that already holds the interpreter
+// lock for its whole life, so dropping it needs no lock round trip.
+class HeldRef {
+ public:
+  explicit HeldRef(PyObject* object) : object_(object) {}
+  ~HeldRef() { Py_XDECREF(object_); }
+  PyObject* get() const { return object_; }
+  HeldRef(const HeldRef&) = delete;
+  HeldRef& operator=(const HeldRef&) = delete;
+
+ private:
+  PyObject* object_;
+};
+
 // A director failure; constructing it sets the Python exception unless one
 // is already pending.
 class DirectorException : public std::exception {

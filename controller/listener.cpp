@@ -77,29 +77,64 @@ class SwigDirector_Listener : public L, public Swig::Director, public Registrati
  public:
   explicit SwigDirector_Listener(PyObject* self) : L(), Swig::Director(self) {}
 
-  void onInit(const C& c) override { forward(c, "on_init"); }
-  void onConnect(const C& c) override { forward(c, "on_connect"); }
-  void onDisconnect(const C& c) override { forward(c, "on_disconnect"); }
+  void onInit(const C& c) override {
+    static PyObject* name;
+    forward(c, name, "on_init");
+  }
+  void onConnect(const C& c) override {
+    static PyObject* name;
+    forward(c, name, "on_connect");
+  }
+  void onDisconnect(const C& c) override {
+    static PyObject* name;
+    forward(c, name, "on_disconnect");
+  }
   void onExit(const C& c) override {
-    forward(c, "on_exit");
+    static PyObject* name;
+    forward(c, name, "on_exit");
     if (!t_called_from_python) {
       Swig::GilBlock block;
       cancel();
     }
   }
-  void onFrame(const C& c) override { forward(c, "on_frame"); }
-  void onFocusGained(const C& c) override { forward(c, "on_focus_gained"); }
-  void onFocusLost(const C& c) override { forward(c, "on_focus_lost"); }
-  void onServiceConnect(const C& c) override { forward(c, "on_service_connect"); }
-  void onServiceDisconnect(const C& c) override { forward(c, "on_service_disconnect"); }
-  void onDeviceChange(const C& c) override { forward(c, "on_device_change"); }
-  void onImages(const C& c) override { forward(c, "on_images"); }
+  void onFrame(const C& c) override {
+    static PyObject* name;
+    forward(c, name, "on_frame");
+  }
+  void onFocusGained(const C& c) override {
+    static PyObject* name;
+    forward(c, name, "on_focus_gained");
+  }
+  void onFocusLost(const C& c) override {
+    static PyObject* name;
+    forward(c, name, "on_focus_lost");
+  }
+  void onServiceConnect(const C& c) override {
+    static PyObject* name;
+    forward(c, name, "on_service_connect");
+  }
+  void onServiceDisconnect(const C& c) override {
+    static PyObject* name;
+    forward(c, name, "on_service_disconnect");
+  }
+  void onDeviceChange(const C& c) override {
+    static PyObject* name;
+    forward(c, name, "on_device_change");
+  }
+  void onImages(const C& c) override {
+    static PyObject* name;
+    forward(c, name, "on_images");
+  }
 
  private:
-  void forward(const C& controller, const char* method) {
+  // Calls the served object's method `text` with a proxy of the controller,
+  // as PyObject_CallMethod(self, text, "(O)", proxy) would, but with the
+  // name interned once (in `name`) and no format to parse. Everything
+  // inside runs under the one interpreter lock taken here.
+  void forward(const C& controller, PyObject*& name, const char* text) {
     Swig::GilBlock block;
     auto* native = const_cast<C*>(&controller);
-    Swig::PyRef argument(borrow(native));
+    Swig::HeldRef argument(borrow(native));
     if (!self_object())
       Swig::DirectorException::raise(PyExc_RuntimeError,
                                      "'self' uninitialized, maybe you forgot to call Listener.__init__.");
@@ -107,10 +142,19 @@ class SwigDirector_Listener : public L, public Swig::Director, public Registrati
       PyErr_Print();
       return;
     }
+    if (!name) name = PyString_InternFromString(text);
+    if (!name) {
+      PyErr_Print();
+      return;
+    }
     {
-      Swig::PyRef result(PyObject_CallMethod(self_object(), const_cast<char*>(method),
-                                             const_cast<char*>("(O)"), argument.get()));
-      if (!result.get() && PyErr_Occurred()) PyErr_Print();
+      Swig::HeldRef method(PyObject_GetAttr(self_object(), name));
+      if (method.get() && !PyCallable_Check(method.get()))
+        PyErr_Format(PyExc_TypeError, "attribute of type '%.200s' is not callable", Py_TYPE(method.get())->tp_name);
+      else if (method.get()) {
+        Swig::HeldRef result(PyObject_CallFunctionObjArgs(method.get(), argument.get(), nullptr));
+      }
+      if (PyErr_Occurred()) PyErr_Print();
     }
     keep_retained_controller(argument.get(), native);
   }

@@ -10,7 +10,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <deque>
 #include <filesystem>
 #include <thread>
 
@@ -48,14 +47,26 @@ void call(Listener& l, Event e, const Controller& c) {
   }
 }
 
+// A registered listener. The callback path touches only the atomics: a
+// callback counts itself in, then checks `removed`; removeListener sets
+// `removed`, then waits for the count. Both sides use sequentially
+// consistent operations, so one of them always sees the other.
 struct ListenerEntry {
   Listener* listener = nullptr;
-  bool active = false;   // onInit has run
-  bool removed = false;  // no further callback may start
-  int inflight = 0;
-  std::vector<std::thread::id> threads;  // threads inside a callback of it
-  std::vector<Event> pending;
+  bool active = false;  // onInit has run (under the service mutex)
+  std::atomic<bool> removed{false};  // no further callback may start
+  std::atomic<int> inflight{0};
+  std::vector<Event> pending;  // under the service mutex
 };
+
+// The listeners whose callbacks the current thread is inside, innermost
+// last: a listener removing itself from its own callback cannot wait for
+// that callback.
+thread_local std::vector<const ListenerEntry*> t_inside;
+
+int callbacksOnThisThread(const ListenerEntry* e) {
+  return static_cast<int>(std::count(t_inside.begin(), t_inside.end(), e));
+}
 
 uint64_t envSeed() {
   const char* s = std::getenv("QUON_SEED");
@@ -115,7 +126,7 @@ bool writeRecord(FILE* out, const std::string& bytes) {
 struct BugReportState {
   std::mutex mutex;
   std::shared_ptr<ConfigStore> config;
-  bool active = false;
+  std::atomic<bool> active{false};  // written under the mutex, read without
   FILE* file = nullptr;
   int64_t startTimestamp = -1;
   double target = 10.0, recorded = 0.0;
@@ -215,8 +226,8 @@ class Service : public std::enable_shared_from_this<Service> {
       // addListener) finish before their listeners are told to exit.
       std::unique_lock<std::mutex> lock(mutex_);
       for (auto& e : remaining) {
-        int mine = static_cast<int>(std::count(e->threads.begin(), e->threads.end(), std::this_thread::get_id()));
-        cv_.wait(lock, [&] { return e->inflight <= mine; });
+        const int mine = callbacksOnThisThread(e.get());
+        cv_.wait(lock, [&] { return e->inflight.load() <= mine; });
       }
     }
     for (auto& e : remaining)
@@ -244,7 +255,7 @@ class Service : public std::enable_shared_from_this<Service> {
         if (other->listener == &listener) return false;
       listeners_.push_back(e);
     }
-    invoke(e, evInit, caller);
+    invoke(*e, evInit, caller);
     std::lock_guard<std::mutex> lock(mutex_);
     if (e->removed) return true;
     e->active = true;
@@ -271,22 +282,28 @@ class Service : public std::enable_shared_from_this<Service> {
       e->removed = true;
       // Wait for its callbacks on other threads; one running on this thread
       // (a listener removing itself) is the caller's own and cannot be waited for.
-      int mine = static_cast<int>(std::count(e->threads.begin(), e->threads.end(), std::this_thread::get_id()));
-      cv_.wait(lock, [&] { return e->inflight <= mine; });
+      const int mine = callbacksOnThisThread(e.get());
+      cv_.wait(lock, [&] { return e->inflight.load() <= mine; });
     }
     if (e->active) safeCall(listener, evExit, caller);
     return true;
   }
 
   Frame frame(int history) {
-    std::lock_guard<std::mutex> lock(mutex_);
-    if (history < 0 || static_cast<size_t>(history) >= history_.size()) return Frame();
-    return makeFrame(history_[static_cast<size_t>(history)]);
+    FramePtr f;
+    {
+      std::lock_guard<std::mutex> lock(mutex_);
+      demand(history);
+      if (history < 0 || static_cast<size_t>(history) >= historySize_) return Frame();
+      f = history_[(newest_ + kHistory - static_cast<size_t>(history)) % kHistory];
+    }
+    return makeFrame(f);
   }
 
   FramePtr latest() {
     std::lock_guard<std::mutex> lock(mutex_);
-    return history_.empty() ? FramePtr() : history_.front();
+    demand(0);
+    return historySize_ == 0 ? FramePtr() : history_[newest_];
   }
 
   bool connected() {
@@ -314,6 +331,12 @@ class Service : public std::enable_shared_from_this<Service> {
   std::shared_ptr<BugReportState> bug_;
 
  private:
+  // One round of callbacks: a listener and the events queued for it.
+  struct Delivery {
+    std::shared_ptr<ListenerEntry> entry;
+    std::vector<Event> events;
+  };
+
   static void safeCall(Listener& l, Event e, const Controller& c) {
     try {
       call(l, e, c);
@@ -323,22 +346,20 @@ class Service : public std::enable_shared_from_this<Service> {
   }
 
   // Runs one callback unless the listener has been removed; the in-flight
-  // count lets removeListener wait for it.
-  void invoke(const std::shared_ptr<ListenerEntry>& e, Event ev, const Controller& c) {
-    const auto me = std::this_thread::get_id();
-    {
-      std::lock_guard<std::mutex> lock(mutex_);
-      if (e->removed || (stopping_ && ev != evInit)) return;
-      ++e->inflight;
-      e->threads.push_back(me);
+  // count lets removeListener wait for it. No lock on the way unless a
+  // remover is waiting.
+  void invoke(ListenerEntry& e, Event ev, const Controller& c) {
+    e.inflight.fetch_add(1);
+    if (!e.removed.load() && (ev == evInit || !stopping_.load())) {
+      t_inside.push_back(&e);
+      safeCall(*e.listener, ev, c);
+      t_inside.pop_back();
     }
-    safeCall(*e->listener, ev, c);
-    {
+    e.inflight.fetch_sub(1);
+    if (e.removed.load()) {
       std::lock_guard<std::mutex> lock(mutex_);
-      --e->inflight;
-      e->threads.erase(std::find(e->threads.begin(), e->threads.end(), me));
+      cv_.notify_all();
     }
-    cv_.notify_all();
   }
 
   void queueAll(std::initializer_list<Event> events) {
@@ -346,22 +367,33 @@ class Service : public std::enable_shared_from_this<Service> {
       if (e->active) e->pending.insert(e->pending.end(), events.begin(), events.end());
   }
 
-  void deliver(const Controller& view, bool frameEvent, bool imageEvent) {
-    std::vector<std::shared_ptr<ListenerEntry>> snapshot;
-    {
-      std::lock_guard<std::mutex> lock(mutex_);
-      for (auto& e : listeners_)
-        if (e->active) snapshot.push_back(e);
-    }
-    for (auto& e : snapshot) {
-      std::vector<Event> events;
-      {
-        std::lock_guard<std::mutex> lock(mutex_);
-        events.swap(e->pending);
-      }
-      for (Event ev : events) invoke(e, ev, view);
-      if (frameEvent) invoke(e, evFrame, view);
-      if (imageEvent) invoke(e, evImages, view);
+  bool anyActiveListener() const {
+    return std::any_of(listeners_.begin(), listeners_.end(), [](const auto& e) { return e->active; });
+  }
+
+  // A poll in unthrottled mode asks for a frame newer than the ones it can
+  // see, and for enough frames to reach `history` back; with no listener
+  // the service makes frames only when asked. Called under the mutex.
+  void demand(int history) {
+    if (fps_ > 0) return;
+    const size_t missing = history >= 0 && static_cast<size_t>(history) >= historySize_
+                               ? std::min(static_cast<size_t>(history) + 1, kHistory) - historySize_
+                               : 0;
+    demandedIndex_ = std::max(demandedIndex_, producedIndex_ + static_cast<int64_t>(std::max<size_t>(missing, 1)));
+    if (idle_) cv_.notify_all();
+  }
+
+  // Gathers, under the mutex, the listeners to call this round and the events
+  // queued for them; a round without a frame calls only those with events.
+  void collect(std::vector<Delivery>& round, size_t& count, bool withFrame) {
+    count = 0;
+    for (auto& e : listeners_) {
+      if (!e->active || (!withFrame && e->pending.empty())) continue;
+      if (round.size() == count) round.emplace_back();
+      Delivery& d = round[count++];
+      d.entry = e;
+      d.events.clear();
+      d.events.swap(e->pending);
     }
   }
 
@@ -375,7 +407,15 @@ class Service : public std::enable_shared_from_this<Service> {
     s.framePeriod = fps_ > 0 ? 1.0 / fps_ : 1.0 / 110.0;
     s.images = (policy.load() & Controller::POLICY_IMAGES) != 0;
     s.gestureMask = gestures.load();
-    return simulateFrame(s, index);
+    auto frame = simulateFrame(s, index);
+    // Paced frames carry the time they are made, on the clock of now();
+    // unthrottled ones run ahead of real time and keep their scene time, so
+    // that a seed still repeats every frame byte for byte.
+    if (fps_ > 0) {
+      lastTimestamp_ = std::max(now(), lastTimestamp_ + 1);
+      frame->timestamp = lastTimestamp_;
+    }
+    return frame;
   }
 
   void run() {
@@ -388,59 +428,68 @@ class Service : public std::enable_shared_from_this<Service> {
     const auto period = std::chrono::duration_cast<Clock::duration>(
         std::chrono::duration<double>(fps_ > 0 ? 1.0 / fps_ : 1.0 / 110.0));
     auto next = epoch_;
-    int64_t index = 0;
     FramePtr previous;
+    std::vector<Delivery> round;
+    size_t roundSize = 0;
     for (;;) {
-      bool tick;
+      std::shared_ptr<FrameData> frame;
+      FramePtr evicted;
+      bool throttled, tick;
       {
         std::unique_lock<std::mutex> lock(mutex_);
-        const bool throttled = fps_ > 0 || !connected_;
-        if (throttled) cv_.wait_until(lock, next, [&] { return stopping_ || pendingWork_; });
+        throttled = fps_ > 0 || !connected_;
+        if (throttled) {
+          cv_.wait_until(lock, next, [&] { return stopping_ || pendingWork_; });
+          tick = Clock::now() >= next;
+        } else {
+          // Unthrottled: frames as fast as listeners take them, or as polls ask.
+          auto wanted = [&] { return producedIndex_ < demandedIndex_ || anyActiveListener(); };
+          idle_ = true;
+          cv_.wait(lock, [&] { return stopping_ || pendingWork_ || wanted(); });
+          idle_ = false;
+          tick = wanted();
+        }
         if (stopping_) break;
-        tick = !throttled || Clock::now() >= next;
         pendingWork_ = false;
+        if (tick) {
+          frame = produce(producedIndex_);
+          if (frame) {
+            ++producedIndex_;
+            frame->previous = previous;
+            newest_ = (newest_ + 1) % kHistory;
+            evicted = std::move(history_[newest_]);  // released after the lock
+            history_[newest_] = frame;
+            historySize_ = std::min(historySize_ + 1, kHistory);
+          } else if (connected_) {
+            // The recording has ended: the device goes away.
+            connected_ = false;
+            queueAll({evDisconnect, evDeviceChange});
+          }
+        }
+        collect(round, roundSize, frame != nullptr);
       }
-      if (!tick) {
-        deliver(view, false, false);  // connect events of a new listener
-        continue;
-      }
-      std::shared_ptr<FrameData> frame = produce(index);
+      evicted.reset();
       if (frame) {
-        ++index;
-        frame->previous = previous;
         previous = frame;
-        {
-          std::lock_guard<std::mutex> lock(mutex_);
-          history_.push_front(frame);
-          if (history_.size() > kHistory) history_.pop_back();
-        }
-        bool recording;
-        {
-          std::lock_guard<std::mutex> lock(bug_->mutex);
-          recording = bug_->active;
-        }
-        if (recording) {
+        if (bug_->active.load()) {
           unsigned int length = 0;
           const char* bytes = makeFrame(frame).serializeCString(length);
           bug_->record(*frame, std::string(bytes, length));
         }
-        deliver(view, true, !frame->images.empty());
-      } else {
-        // The recording has ended: the device goes away.
-        bool changed = false;
-        {
-          std::lock_guard<std::mutex> lock(mutex_);
-          if (connected_) {
-            connected_ = false;
-            queueAll({evDisconnect, evDeviceChange});
-            changed = true;
-          }
-        }
-        if (changed) deliver(view, false, false);
       }
-      next += period;
-      auto current = Clock::now();
-      if (current > next + period * 25) next = current;  // fell far behind: do not burst
+      const bool images = frame && frame->hasImages();
+      for (size_t i = 0; i < roundSize; ++i) {
+        ListenerEntry& e = *round[i].entry;
+        for (Event ev : round[i].events) invoke(e, ev, view);
+        if (frame) invoke(e, evFrame, view);
+        if (images) invoke(e, evImages, view);
+        round[i].entry.reset();
+      }
+      if (throttled && tick) {
+        next += period;
+        auto current = Clock::now();
+        if (current > next + period * 25) next = current;  // fell far behind: do not burst
+      }
     }
     std::lock_guard<std::mutex> lock(mutex_);
     if (deleteViewOnExit_) {
@@ -451,10 +500,17 @@ class Service : public std::enable_shared_from_this<Service> {
 
   std::mutex mutex_;
   std::condition_variable cv_;
-  bool stopping_ = false, pendingWork_ = false, deleteViewOnExit_ = false;
+  std::atomic<bool> stopping_{false};  // written under the mutex
+  bool pendingWork_ = false, deleteViewOnExit_ = false;
   bool connected_ = false, serviceConnected_ = false, focus_ = false;
+  bool idle_ = false;  // the unthrottled service waits for a listener or a poll
+  int64_t producedIndex_ = 0;  // index of the next frame to make
+  int64_t demandedIndex_ = 1;  // polls want frames up to (not including) this index
+  int64_t lastTimestamp_ = 0;
   std::vector<std::shared_ptr<ListenerEntry>> listeners_;
-  std::deque<FramePtr> history_;
+  // The history: a ring of the newest kHistory frames.
+  FramePtr history_[kHistory];
+  size_t newest_ = kHistory - 1, historySize_ = 0;
   bool replaying_ = false;
   std::vector<std::shared_ptr<FrameData>> replay_;
   Controller* view_ = nullptr;  // the controller handed to callbacks
@@ -531,7 +587,7 @@ Frame Controller::frame(int history) const {
 ImageList Controller::images() const {
   Service* s = serviceOf(*this);
   FramePtr f = s ? s->latest() : FramePtr();
-  return f ? makeImageList(f->images) : ImageList();
+  return f ? makeImageList(f->scene().images) : ImageList();
 }
 Config Controller::config() const {
   Service* s = serviceOf(*this);

@@ -27,7 +27,7 @@ const BoxData* boxData(const Interface& h) {
 }
 const QuadData* quadData(const Interface& h) {
   const QuadRef* r = LA::get<QuadRef>(h);
-  return r && r->frame && r->frame->quad.valid ? &r->frame->quad : nullptr;
+  return r && r->frame && r->frame->scene().quad.valid ? &r->frame->scene().quad : nullptr;
 }
 const ImageData* imageData(const Interface& h) {
   const ImagePtr* p = LA::get<ImagePtr>(h);
@@ -78,7 +78,7 @@ float Frame::currentFramesPerSecond() const {
 }
 ImageList Frame::images() const {
   const FrameData* f = frameDataOf(*this);
-  return f ? makeImageList(f->images) : ImageList();
+  return f ? makeImageList(f->scene().images) : ImageList();
 }
 InteractionBox Frame::interactionBox() const {
   FramePtr p = framePtrOf(*this);
@@ -86,7 +86,7 @@ InteractionBox Frame::interactionBox() const {
 }
 TrackedQuad Frame::trackedQuad() const {
   FramePtr p = framePtrOf(*this);
-  return p && p->quad.valid ? LA::make<TrackedQuad>(QuadRef{p, 0}) : TrackedQuad();
+  return p && p->scene().quad.valid ? LA::make<TrackedQuad>(QuadRef{p, 0}) : TrackedQuad();
 }
 bool Frame::isValid() const { return frameDataOf(*this) != nullptr; }
 bool Frame::operator==(const Frame& other) const {
@@ -99,9 +99,9 @@ const char* Frame::toCString() const {
   const FrameData* f = frameDataOf(*this);
   if (!f) return invalidString("Frame");
   return newCString("Frame Id:" + std::to_string(f->id) + " Timestamp:" +
-                    std::to_string(f->timestamp) + " Hands:" + std::to_string(f->hands.size()) +
-                    " Pointables:" + std::to_string(f->pointables.size()) +
-                    " Gestures:" + std::to_string(f->gestures.size()));
+                    std::to_string(f->timestamp) + " Hands:" + std::to_string(f->scene().hands.size()) +
+                    " Pointables:" + std::to_string(f->scene().pointables.size()) +
+                    " Gestures:" + std::to_string(f->scene().gestures.size()));
 }
 
 const char* Frame::serializeCString(unsigned int& length) const {
@@ -388,7 +388,7 @@ MaskList TrackedQuad::masks() const {
 }
 ImageList TrackedQuad::images() const {
   const QuadRef* r = LA::get<QuadRef>(*this);
-  return r && r->frame && r->frame->quad.valid ? makeImageList(r->frame->images) : ImageList();
+  return r && r->frame && r->frame->scene().quad.valid ? makeImageList(r->frame->scene().images) : ImageList();
 }
 bool TrackedQuad::isValid() const { return quadData(*this) != nullptr; }
 bool TrackedQuad::operator==(const TrackedQuad& other) const {

@@ -115,15 +115,27 @@ struct BoxData {
   float width = 0, height = 0, depth = 0;
 };
 
-struct FrameData {
-  int64_t id = 0, timestamp = 0;
-  float fps = 0;
-  BoxData box;
+// The tracked content of a frame: everything but its header.
+struct FrameScene {
   std::vector<HandData> hands;
   std::vector<PointableData> pointables;
   std::vector<GestureData> gestures;
   std::vector<std::shared_ptr<const ImageData>> images;
   QuadData quad;
+};
+
+// The simulated service's frames.
+struct SimulationSettings {
+  uint64_t seed = 0;
+  double framePeriod = 1.0 / 110.0;  // seconds of scene time between frames
+  bool images = false;
+  unsigned gestureMask = 0;  // bit (1 << Gesture::Type) per enabled kind
+};
+
+struct FrameData {
+  int64_t id = 0, timestamp = 0;
+  float fps = 0;
+  BoxData box;
   // The frame before this one, while the controller's history keeps it.
   std::weak_ptr<const FrameData> previous;
 
@@ -131,16 +143,46 @@ struct FrameData {
   mutable std::once_flag serializedOnce;
   mutable std::string serialized;
 
+  // The content. A simulated frame computes it on first use (most frames of
+  // a fast stream are never looked into); it is a pure function of the
+  // settings and the index, so when it is made does not matter.
+  const FrameScene& scene() const {
+    if (!sceneReady_.load(std::memory_order_acquire)) buildScene();
+    return scene_;
+  }
+  // Content filled in directly, before the frame is shared (decoding).
+  FrameScene& sceneToFill() { return scene_; }
+  void simulateLater(const SimulationSettings& settings, int64_t index) {
+    settings_ = settings;
+    index_ = index;
+    simulated_ = true;
+    sceneReady_.store(false, std::memory_order_release);
+  }
+  // Whether the content has camera images, without computing it.
+  bool hasImages() const { return simulated_ ? settings_.images : !scene().images.empty(); }
+
   int handIndex(int32_t handId) const {
+    const auto& hands = scene().hands;
     for (size_t i = 0; i < hands.size(); ++i)
       if (hands[i].id == handId) return static_cast<int>(i);
     return -1;
   }
   int pointableIndex(int32_t pointableId) const {
+    const auto& pointables = scene().pointables;
     for (size_t i = 0; i < pointables.size(); ++i)
       if (pointables[i].id == pointableId) return static_cast<int>(i);
     return -1;
   }
+
+ private:
+  void buildScene() const;
+
+  mutable FrameScene scene_;
+  mutable std::atomic<bool> sceneReady_{true};
+  mutable std::once_flag sceneOnce_;
+  SimulationSettings settings_;
+  int64_t index_ = 0;
+  bool simulated_ = false;
 };
 
 using FramePtr = std::shared_ptr<const FrameData>;
@@ -268,15 +310,14 @@ std::shared_ptr<FrameData> decodeFrame(const unsigned char* bytes, size_t length
 Vector warpSlope(const ImageData& image, float sx, float sy);
 Vector rectifyPixel(const ImageData& image, const Vector& uv);
 
-// The simulated service's frames.
-struct SimulationSettings {
-  uint64_t seed = 0;
-  double framePeriod = 1.0 / 110.0;  // seconds between frame timestamps
-  bool images = false;
-  unsigned gestureMask = 0;  // bit (1 << Gesture::Type) per enabled kind
-};
+// A simulated frame's header, its content left to be computed on first use;
+// the service sets the timestamp.
 std::shared_ptr<FrameData> simulateFrame(const SimulationSettings& settings, int64_t index);
-constexpr int64_t kTimeBase = 1000000;  // timestamp of frame index 0, microseconds
+// Its content, computed now.
+void simulateScene(const SimulationSettings& settings, int64_t index, const FrameData& header, FrameScene& scene);
+// Scene time of a frame index as a timestamp: frame index 0 is at kTimeBase.
+int64_t sceneTimestamp(const SimulationSettings& settings, int64_t index);
+constexpr int64_t kTimeBase = 1000000;  // microseconds
 
 ScreenData simulatedScreen();
 ScreenList makeScreenList(const std::vector<ScreenData>& screens);

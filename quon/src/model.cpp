@@ -23,25 +23,25 @@ const R* validRef(const Interface& h) {
 
 const HandData* handData(const Interface& h) {
   const HandRef* r = validRef<HandRef>(h);
-  return r ? &r->frame->hands[static_cast<size_t>(r->index)] : nullptr;
+  return r ? &r->frame->scene().hands[static_cast<size_t>(r->index)] : nullptr;
 }
 const PointableData* pointableData(const Interface& h) {
   const PointableRef* r = validRef<PointableRef>(h);
-  return r ? &r->frame->pointables[static_cast<size_t>(r->index)] : nullptr;
+  return r ? &r->frame->scene().pointables[static_cast<size_t>(r->index)] : nullptr;
 }
 const GestureData* gestureData(const Interface& h) {
   const GestureRef* r = validRef<GestureRef>(h);
-  return r ? &r->frame->gestures[static_cast<size_t>(r->index)] : nullptr;
+  return r ? &r->frame->scene().gestures[static_cast<size_t>(r->index)] : nullptr;
 }
 const ArmData* armData(const Interface& h) {
   const ArmRef* r = validRef<ArmRef>(h);
-  return r ? &r->frame->hands[static_cast<size_t>(r->index)].arm : nullptr;
+  return r ? &r->frame->scene().hands[static_cast<size_t>(r->index)].arm : nullptr;
 }
 const BoneData* boneData(const Interface& h, int* type = nullptr) {
   const BoneRef* r = validRef<BoneRef>(h);
   if (!r) return nullptr;
   if (type) *type = r->index % 4;
-  return &r->frame->pointables[static_cast<size_t>(r->index / 4)].bones[r->index % 4];
+  return &r->frame->scene().pointables[static_cast<size_t>(r->index / 4)].bones[r->index % 4];
 }
 
 bool sameFrame(const FramePtr& a, const FramePtr& b) {
@@ -98,7 +98,7 @@ int extremePointable(const Interface& h, int axis, bool largest) {
   float bestValue = 0;
   for (size_t i = 0; i < v->items.size(); ++i) {
     const PointableRef& r = v->items[i];
-    float value = r.frame->pointables[static_cast<size_t>(r.index)].tip[static_cast<unsigned>(axis)];
+    float value = r.frame->scene().pointables[static_cast<size_t>(r.index)].tip[static_cast<unsigned>(axis)];
     if (best < 0 || (largest ? value > bestValue : value < bestValue)) {
       best = static_cast<int>(i);
       bestValue = value;
@@ -110,8 +110,8 @@ int extremePointable(const Interface& h, int axis, bool largest) {
 PointableVec pointablesWhere(const FramePtr& f, int32_t handId, int kind) {
   // kind: 0 all, 1 fingers, 2 tools
   PointableVec out;
-  for (size_t i = 0; i < f->pointables.size(); ++i) {
-    const PointableData& p = f->pointables[i];
+  for (size_t i = 0; i < f->scene().pointables.size(); ++i) {
+    const PointableData& p = f->scene().pointables[i];
     if (handId != -2 && p.handId != handId) continue;
     if ((kind == 1 && !p.isFinger) || (kind == 2 && p.isFinger)) continue;
     out.items.push_back(PointableRef{f, static_cast<int>(i)});
@@ -133,7 +133,7 @@ HandMotion handMotion(const HandData& now, const FrameData* since) {
   if (!since) return m;
   int i = since->handIndex(now.id);
   if (i < 0) return m;
-  const HandData& then = since->hands[static_cast<size_t>(i)];
+  const HandData& then = since->scene().hands[static_cast<size_t>(i)];
   m.found = true;
   m.translation = now.palm - then.palm;
   Matrix a(now.basis.xBasis, now.basis.yBasis, now.basis.zBasis);
@@ -193,7 +193,7 @@ Frame Pointable::frame() const {
 Hand Pointable::hand() const {
   const PointableRef* r = validRef<PointableRef>(*this);
   if (!r) return Hand();
-  int i = r->frame->handIndex(r->frame->pointables[static_cast<size_t>(r->index)].handId);
+  int i = r->frame->handIndex(r->frame->scene().pointables[static_cast<size_t>(r->index)].handId);
   return i >= 0 ? makeHand(r->frame, i) : Hand();
 }
 Vector Pointable::tipPosition() const {
@@ -281,7 +281,7 @@ Vector Finger::jointPosition(Joint jointIx) const {
 }
 Bone Finger::bone(Bone::Type boneIx) const {
   const PointableRef* r = validRef<PointableRef>(*this);
-  if (!r || !r->frame->pointables[static_cast<size_t>(r->index)].isFinger ||
+  if (!r || !r->frame->scene().pointables[static_cast<size_t>(r->index)].isFinger ||
       boneIx < Bone::TYPE_METACARPAL || boneIx > Bone::TYPE_DISTAL)
     return Bone();
   return LA::make<Bone>(BoneRef{r->frame, r->index * 4 + static_cast<int>(boneIx)});
@@ -419,7 +419,7 @@ Pointable Hand::pointable(int32_t id) const {
   const HandRef* r = validRef<HandRef>(*this);
   if (!r) return Pointable();
   int i = r->frame->pointableIndex(id);
-  if (i < 0 || r->frame->pointables[static_cast<size_t>(i)].handId != handData(*this)->id)
+  if (i < 0 || r->frame->scene().pointables[static_cast<size_t>(i)].handId != handData(*this)->id)
     return Pointable();
   return makePointable(r->frame, i);
 }
@@ -668,7 +668,7 @@ PointableList PointableList::extended() const {
   PointableVec out;
   if (const PointableVec* v = LA::get<PointableVec>(*this))
     for (const PointableRef& r : v->items)
-      if (r.frame->pointables[static_cast<size_t>(r.index)].extended) out.items.push_back(r);
+      if (r.frame->scene().pointables[static_cast<size_t>(r.index)].extended) out.items.push_back(r);
   return LA::make<PointableList>(std::move(out));
 }
 Pointable PointableList::leftmost() const { return (*this)[extremePointable<PointableVec>(*this, 0, false)]; }
@@ -691,14 +691,14 @@ FingerList FingerList::extended() const {
   FingerVec out;
   if (const FingerVec* v = LA::get<FingerVec>(*this))
     for (const PointableRef& r : v->items)
-      if (r.frame->pointables[static_cast<size_t>(r.index)].extended) out.items.push_back(r);
+      if (r.frame->scene().pointables[static_cast<size_t>(r.index)].extended) out.items.push_back(r);
   return LA::make<FingerList>(std::move(out));
 }
 FingerList FingerList::fingerType(Finger::Type type) const {
   FingerVec out;
   if (const FingerVec* v = LA::get<FingerVec>(*this))
     for (const PointableRef& r : v->items)
-      if (r.frame->pointables[static_cast<size_t>(r.index)].fingerType == static_cast<int32_t>(type))
+      if (r.frame->scene().pointables[static_cast<size_t>(r.index)].fingerType == static_cast<int32_t>(type))
         out.items.push_back(r);
   return LA::make<FingerList>(std::move(out));
 }
@@ -730,7 +730,7 @@ int extremeHand(const Interface& list, int axis, bool largest) {
   float bestValue = 0;
   for (size_t i = 0; i < v->items.size(); ++i) {
     const HandRef& r = v->items[i];
-    float value = r.frame->hands[static_cast<size_t>(r.index)].palm[static_cast<unsigned>(axis)];
+    float value = r.frame->scene().hands[static_cast<size_t>(r.index)].palm[static_cast<unsigned>(axis)];
     if (best < 0 || (largest ? value > bestValue : value < bestValue)) {
       best = static_cast<int>(i);
       bestValue = value;
@@ -777,7 +777,7 @@ HandList Frame::hands() const {
   if (!f) return HandList();
   FramePtr p = framePtrOf(*this);
   HandVec out;
-  for (size_t i = 0; i < f->hands.size(); ++i) out.items.push_back(HandRef{p, static_cast<int>(i)});
+  for (size_t i = 0; i < f->scene().hands.size(); ++i) out.items.push_back(HandRef{p, static_cast<int>(i)});
   return LA::make<HandList>(std::move(out));
 }
 Hand Frame::hand(int32_t id) const {
@@ -807,15 +807,15 @@ Tool Frame::tool(int32_t id) const { return Tool(pointable(id)); }
 Gesture Frame::gesture(int32_t id) const {
   const FrameData* f = frameDataOf(*this);
   if (!f) return Gesture();
-  for (size_t i = 0; i < f->gestures.size(); ++i)
-    if (f->gestures[i].id == id) return makeGesture(framePtrOf(*this), static_cast<int>(i));
+  for (size_t i = 0; i < f->scene().gestures.size(); ++i)
+    if (f->scene().gestures[i].id == id) return makeGesture(framePtrOf(*this), static_cast<int>(i));
   return Gesture();
 }
 GestureList Frame::gestures() const {
   FramePtr p = framePtrOf(*this);
   GestureVec out;
   if (p)
-    for (size_t i = 0; i < p->gestures.size(); ++i)
+    for (size_t i = 0; i < p->scene().gestures.size(); ++i)
       out.items.push_back(GestureRef{p, static_cast<int>(i)});
   return LA::make<GestureList>(std::move(out));
 }
@@ -828,7 +828,7 @@ GestureList Frame::gestures(const Frame& sinceFrame) const {
   for (FramePtr f = p; f && f->id > since->id; f = f->previous.lock()) chain.push_back(f);
   GestureVec out;
   for (auto it = chain.rbegin(); it != chain.rend(); ++it)
-    for (size_t i = 0; i < (*it)->gestures.size(); ++i)
+    for (size_t i = 0; i < (*it)->scene().gestures.size(); ++i)
       out.items.push_back(GestureRef{*it, static_cast<int>(i)});
   return LA::make<GestureList>(std::move(out));
 }
@@ -844,7 +844,7 @@ HandMotion frameMotion(const Frame& now, const Frame& since) {
   int matched = 0;
   Vector sumT;
   float sumScale = 0, sumProb = 0, bestConfidence = -1;
-  for (const HandData& h : f->hands) {
+  for (const HandData& h : f->scene().hands) {
     HandMotion m = handMotion(h, s);
     if (!m.found) continue;
     ++matched;

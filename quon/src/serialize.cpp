@@ -153,6 +153,7 @@ BoneData readBone(Reader& r) {
 }  // namespace
 
 std::string encodeFrame(const FrameData& f) {
+  const FrameScene& scene = f.scene();
   Writer w;
   w.i64(f.id);
   w.i64(f.timestamp);
@@ -162,8 +163,8 @@ std::string encodeFrame(const FrameData& f) {
   w.f32(f.box.height);
   w.f32(f.box.depth);
 
-  w.u32(static_cast<uint32_t>(f.hands.size()));
-  for (const HandData& h : f.hands) {
+  w.u32(static_cast<uint32_t>(scene.hands.size()));
+  for (const HandData& h : scene.hands) {
     w.i32(h.id);
     w.b(h.left);
     w.vec(h.palm);
@@ -186,8 +187,8 @@ std::string encodeFrame(const FrameData& f) {
     w.mat(h.arm.basis);
   }
 
-  w.u32(static_cast<uint32_t>(f.pointables.size()));
-  for (const PointableData& p : f.pointables) {
+  w.u32(static_cast<uint32_t>(scene.pointables.size()));
+  for (const PointableData& p : scene.pointables) {
     w.i32(p.id);
     w.i32(p.handId);
     w.b(p.isFinger);
@@ -205,8 +206,8 @@ std::string encodeFrame(const FrameData& f) {
     for (const BoneData& b : p.bones) writeBone(w, b);
   }
 
-  w.u32(static_cast<uint32_t>(f.gestures.size()));
-  for (const GestureData& g : f.gestures) {
+  w.u32(static_cast<uint32_t>(scene.gestures.size()));
+  for (const GestureData& g : scene.gestures) {
     w.i32(g.id);
     w.i32(g.type);
     w.i32(g.state);
@@ -221,8 +222,8 @@ std::string encodeFrame(const FrameData& f) {
     w.ids(g.pointableIds);
   }
 
-  w.u32(static_cast<uint32_t>(f.images.size()));
-  for (const ImagePtr& ip : f.images) {
+  w.u32(static_cast<uint32_t>(scene.images.size()));
+  for (const ImagePtr& ip : scene.images) {
     const ImageData& i = *ip;
     w.i32(i.id);
     w.i64(i.sequenceId);
@@ -242,7 +243,7 @@ std::string encodeFrame(const FrameData& f) {
     for (float d : i.distortion) w.f32(d);
   }
 
-  const QuadData& q = f.quad;
+  const QuadData& q = scene.quad;
   w.b(q.valid);
   w.f32(q.width);
   w.f32(q.height);
@@ -282,6 +283,7 @@ std::shared_ptr<FrameData> decodeFrame(const unsigned char* bytes, size_t length
 
   Reader r(bytes + kHeaderSize, payload);
   auto f = std::make_shared<FrameData>();
+  FrameScene& scene = f->sceneToFill();
   f->id = r.i64();
   f->timestamp = r.i64();
   f->fps = r.f32();
@@ -290,8 +292,8 @@ std::shared_ptr<FrameData> decodeFrame(const unsigned char* bytes, size_t length
   f->box.height = r.f32();
   f->box.depth = r.f32();
 
-  f->hands.resize(r.count(kMaxHands, 200));
-  for (HandData& h : f->hands) {
+  scene.hands.resize(r.count(kMaxHands, 200));
+  for (HandData& h : scene.hands) {
     h.id = r.i32();
     h.left = r.b();
     h.palm = r.vec();
@@ -314,8 +316,8 @@ std::shared_ptr<FrameData> decodeFrame(const unsigned char* bytes, size_t length
     h.arm.basis = r.mat();
   }
 
-  f->pointables.resize(r.count(kMaxPointables, 300));
-  for (PointableData& p : f->pointables) {
+  scene.pointables.resize(r.count(kMaxPointables, 300));
+  for (PointableData& p : scene.pointables) {
     p.id = r.i32();
     p.handId = r.i32();
     p.isFinger = r.b();
@@ -333,8 +335,8 @@ std::shared_ptr<FrameData> decodeFrame(const unsigned char* bytes, size_t length
     for (BoneData& b : p.bones) b = readBone(r);
   }
 
-  f->gestures.resize(r.count(kMaxGestures, 70));
-  for (GestureData& g : f->gestures) {
+  scene.gestures.resize(r.count(kMaxGestures, 70));
+  for (GestureData& g : scene.gestures) {
     g.id = r.i32();
     g.type = r.i32();
     g.state = r.i32();
@@ -380,10 +382,10 @@ std::shared_ptr<FrameData> decodeFrame(const unsigned char* bytes, size_t length
     r.take(i->pixels.data(), pixelBytes);
     i->distortion.resize(gridBytes / 4);
     for (float& d : i->distortion) d = r.f32();
-    f->images.push_back(std::move(i));
+    scene.images.push_back(std::move(i));
   }
 
-  QuadData& q = f->quad;
+  QuadData& q = scene.quad;
   q.valid = r.b();
   q.width = r.f32();
   q.height = r.f32();

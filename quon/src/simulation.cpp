@@ -234,12 +234,9 @@ bool handPresent(const Params& p, int slot, double t, int32_t* id, double* visib
   return true;
 }
 
-int64_t timestampOf(const SimulationSettings& s, int64_t index) {
-  return kTimeBase + static_cast<int64_t>(std::llround(static_cast<double>(index) * s.framePeriod * 1e6));
-}
 
 // Camera images: two cameras 40 mm apart looking up, 8-bit infrared.
-ImagePtr renderImage(const SimulationSettings& s, const FrameData& frame, int camera) {
+ImagePtr renderImage(const SimulationSettings& s, const FrameData& frame, const FrameScene& scene, int camera) {
   auto img = std::make_shared<ImageData>();
   img->id = camera;
   img->sequenceId = frame.id;
@@ -292,8 +289,8 @@ ImagePtr renderImage(const SimulationSettings& s, const FrameData& frame, int ca
         px = std::max(px, v);
       }
   };
-  for (const HandData& h : frame.hands) blob(h.palm, 40.0f);
-  for (const PointableData& p : frame.pointables) {
+  for (const HandData& h : scene.hands) blob(h.palm, 40.0f);
+  for (const PointableData& p : scene.pointables) {
     if (!p.isFinger) {
       for (int k = 0; k <= 8; ++k) blob(p.tip - p.direction * (p.length * static_cast<float>(k) / 8.0f), p.width * 0.5f);
       continue;
@@ -376,21 +373,36 @@ Window windowAt(double period, int64_t index, double start, double end) {
 
 }  // namespace
 
+int64_t sceneTimestamp(const SimulationSettings& s, int64_t index) {
+  return kTimeBase + static_cast<int64_t>(std::llround(static_cast<double>(index) * s.framePeriod * 1e6));
+}
+
 std::shared_ptr<FrameData> simulateFrame(const SimulationSettings& s, int64_t index) {
+  auto frame = std::make_shared<FrameData>();
+  frame->id = index + 1;
+  frame->timestamp = sceneTimestamp(s, index);
+  frame->fps = f(1.0 / s.framePeriod);
+  frame->box.center = Vector(0, 200, 0);
+  frame->box.width = 235.0f;
+  frame->box.height = 235.0f;
+  frame->box.depth = 147.0f;
+  frame->simulateLater(s, index);
+  return frame;
+}
+
+void FrameData::buildScene() const {
+  std::call_once(sceneOnce_, [this] {
+    simulateScene(settings_, index_, *this, scene_);
+    sceneReady_.store(true, std::memory_order_release);
+  });
+}
+
+void simulateScene(const SimulationSettings& s, int64_t index, const FrameData& header, FrameScene& scene) {
   const Params p = makeParams(s.seed);
   const double dt = s.framePeriod;
   const double t = static_cast<double>(index) * dt;
   constexpr double h = 0.001;  // step for velocities
   constexpr double lag = 0.03;  // stabilisation delay
-
-  auto frame = std::make_shared<FrameData>();
-  frame->id = index + 1;
-  frame->timestamp = timestampOf(s, index);
-  frame->fps = f(1.0 / dt);
-  frame->box.center = Vector(0, 200, 0);
-  frame->box.width = 235.0f;
-  frame->box.height = 235.0f;
-  frame->box.depth = 147.0f;
 
   int32_t rightId = -1;
   for (int slot = 0; slot < 2; ++slot) {
@@ -406,7 +418,7 @@ std::shared_ptr<FrameData> simulateFrame(const SimulationSettings& s, int64_t in
     hand.timeVisible = f(visible);
     hand.palmVelocity = (after.hand.palm - before.hand.palm) / f(2 * h);
     hand.stabilizedPalm = lagged.hand.palm;
-    frame->hands.push_back(hand);
+    scene.hands.push_back(hand);
     if (slot == 0) rightId = id;
     for (int fi = 0; fi < 5; ++fi) {
       PointableData pd = now.fingers[fi];
@@ -416,7 +428,7 @@ std::shared_ptr<FrameData> simulateFrame(const SimulationSettings& s, int64_t in
       pd.tipVelocity = (after.fingers[fi].tip - before.fingers[fi].tip) / f(2 * h);
       pd.stabilizedTip = lagged.fingers[fi].tip;
       touch(pd);
-      frame->pointables.push_back(pd);
+      scene.pointables.push_back(pd);
     }
   }
 
@@ -443,7 +455,7 @@ std::shared_ptr<FrameData> simulateFrame(const SimulationSettings& s, int64_t in
       tool.timeVisible = f(std::min(tau, t));
       for (BoneData& b : tool.bones) b = BoneData();
       touch(tool);
-      frame->pointables.push_back(tool);
+      scene.pointables.push_back(tool);
     }
   }
 
@@ -451,14 +463,14 @@ std::shared_ptr<FrameData> simulateFrame(const SimulationSettings& s, int64_t in
   if (rightId >= 0 && s.gestureMask != 0) {
     const int32_t indexId = rightId * 10 + 1;
     const PointableData* index1 = nullptr;
-    for (const PointableData& pd : frame->pointables)
+    for (const PointableData& pd : scene.pointables)
       if (pd.id == indexId) index1 = &pd;
     auto add = [&](int type, int kind, const Window& w, bool discrete) {
       GestureData g;
       g.id = static_cast<int32_t>(w.cycle * 4 + kind + 1);
       g.type = type;
       g.state = discrete || w.last ? Gesture::STATE_STOP : w.first ? Gesture::STATE_START : Gesture::STATE_UPDATE;
-      g.duration = discrete ? 0 : frame->timestamp - timestampOf(s, w.firstIndex);
+      g.duration = discrete ? 0 : sceneTimestamp(s, index) - sceneTimestamp(s, w.firstIndex);
       g.pointableId = indexId;
       g.handIds.push_back(rightId);
       g.pointableIds.push_back(indexId);
@@ -474,7 +486,7 @@ std::shared_ptr<FrameData> simulateFrame(const SimulationSettings& s, int64_t in
       g.b = index1->tip;
       g.c = index1->tipVelocity.normalized();
       g.f0 = index1->tipVelocity.magnitude();
-      frame->gestures.push_back(g);
+      scene.gestures.push_back(g);
     }
     Window cw = windowAt(dt, index, kCircleStart, kCircleEnd);
     if (cw.inside && enabled(Gesture::TYPE_CIRCLE) && index1) {
@@ -486,7 +498,7 @@ std::shared_ptr<FrameData> simulateFrame(const SimulationSettings& s, int64_t in
       g.b = Vector(0, 0, 1);  // counter-clockwise as seen from the user
       g.f0 = f(w * tau / kTwoPi);
       g.f1 = f(kCircleRadius);
-      frame->gestures.push_back(g);
+      scene.gestures.push_back(g);
     }
     // Taps are reported once, on the frame that reaches the deepest point.
     const double peak = kTapLength * 0.5;
@@ -496,7 +508,7 @@ std::shared_ptr<FrameData> simulateFrame(const SimulationSettings& s, int64_t in
       g.a = index1->tip;
       g.b = Vector(0, 0, -1);
       g.f0 = 1.0f;
-      frame->gestures.push_back(g);
+      scene.gestures.push_back(g);
     }
     Window ktw = windowAt(dt, index, kKeyTapStart + peak, kKeyTapStart + peak + dt);
     if (ktw.inside && ktw.first && enabled(Gesture::TYPE_KEY_TAP) && index1) {
@@ -504,12 +516,12 @@ std::shared_ptr<FrameData> simulateFrame(const SimulationSettings& s, int64_t in
       g.a = index1->tip;
       g.b = Vector(0, -1, 0);
       g.f0 = 1.0f;
-      frame->gestures.push_back(g);
+      scene.gestures.push_back(g);
     }
   }
 
   // The tracked sheet.
-  QuadData& q = frame->quad;
+  QuadData& q = scene.quad;
   q.valid = true;
   q.width = 210.0f;
   q.height = 297.0f;
@@ -521,12 +533,11 @@ std::shared_ptr<FrameData> simulateFrame(const SimulationSettings& s, int64_t in
                   Matrix(Vector(1, 0, 0), Vector(0, 0, -1), Vector(0, 1, 0));
 
   if (s.images) {
-    for (int camera = 0; camera < 2; ++camera) frame->images.push_back(renderImage(s, *frame, camera));
+    for (int camera = 0; camera < 2; ++camera) scene.images.push_back(renderImage(s, header, scene, camera));
     if (q.visible)
-      for (const ImagePtr& img : frame->images)
-        if (MaskPtr m = renderMask(q, *img, frame->id)) q.masks.push_back(std::move(m));
+      for (const ImagePtr& img : scene.images)
+        if (MaskPtr m = renderMask(q, *img, header.id)) q.masks.push_back(std::move(m));
   }
-  return frame;
 }
 
 }  // namespace Quon
