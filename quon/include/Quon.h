@@ -5,6 +5,8 @@
 // destroying handles is cheap and thread-safe, and a handle stays valid after
 // the frame or controller it came from is gone. Default-constructed data
 // handles are invalid objects whose getters return zeros and empty lists.
+// Enumerations have a fixed underlying type, so any int a caller passes is a
+// valid value of them (an unknown kind or flag is simply not recognised).
 #ifndef QUON_H
 #define QUON_H
 
@@ -75,7 +77,7 @@ class QUON_API Interface {
 
 class QUON_API Pointable : public Interface {
  public:
-  enum Zone { ZONE_NONE = 0, ZONE_HOVERING = 1, ZONE_TOUCHING = 2 };
+  enum Zone : int32_t { ZONE_NONE = 0, ZONE_HOVERING = 1, ZONE_TOUCHING = 2 };
 
   Pointable();
   int32_t id() const;
@@ -144,7 +146,7 @@ class QUON_API Arm : public Interface {
 
 class QUON_API Bone : public Interface {
  public:
-  enum Type {
+  enum Type : int32_t {
     TYPE_METACARPAL = 0,
     TYPE_PROXIMAL = 1,
     TYPE_INTERMEDIATE = 2,
@@ -181,8 +183,8 @@ class QUON_API Bone : public Interface {
 
 class QUON_API Finger : public Pointable {
  public:
-  enum Joint { JOINT_MCP = 0, JOINT_PIP = 1, JOINT_DIP = 2, JOINT_TIP = 3 };
-  enum Type {
+  enum Joint : int32_t { JOINT_MCP = 0, JOINT_PIP = 1, JOINT_DIP = 2, JOINT_TIP = 3 };
+  enum Type : int32_t {
     TYPE_THUMB = 0,
     TYPE_INDEX = 1,
     TYPE_MIDDLE = 2,
@@ -411,14 +413,14 @@ class QUON_API Hand : public Interface {
 
 class QUON_API Gesture : public Interface {
  public:
-  enum Type {
+  enum Type : int32_t {
     TYPE_INVALID = -1,
     TYPE_SWIPE = 1,
     TYPE_CIRCLE = 4,
     TYPE_SCREEN_TAP = 5,
     TYPE_KEY_TAP = 6
   };
-  enum State {
+  enum State : int32_t {
     STATE_INVALID = -1,
     STATE_START = 1,
     STATE_UPDATE = 2,
@@ -538,7 +540,7 @@ class QUON_API InteractionBox : public Interface {
 
 class QUON_API Image : public Interface {
  public:
-  enum FormatType { INFRARED = 0 };
+  enum FormatType : int32_t { INFRARED = 0 };
 
   Image();
   int64_t sequenceId() const;
@@ -749,7 +751,7 @@ class QUON_API Screen : public Interface {
 
 class QUON_API Device : public Interface {
  public:
-  enum Type { TYPE_PERIPHERAL = 1, TYPE_LAPTOP = 2, TYPE_KEYBOARD = 3 };
+  enum Type : int32_t { TYPE_PERIPHERAL = 1, TYPE_LAPTOP = 2, TYPE_KEYBOARD = 3 };
 
   Device();
   float horizontalViewAngle() const;  // radians
@@ -825,7 +827,7 @@ class QUON_API DeviceList : public Interface {
 
 class QUON_API Config : public Interface {
  public:
-  enum ValueType {
+  enum ValueType : int32_t {
     TYPE_UNKNOWN = 0,
     TYPE_BOOLEAN = 1,
     TYPE_INT32 = 2,
@@ -898,7 +900,7 @@ class Listener;
 
 class QUON_API Controller : public Interface {
  public:
-  enum PolicyFlag {
+  enum PolicyFlag : int32_t {
     POLICY_DEFAULT = 0,
     POLICY_BACKGROUND_FRAMES = 1,
     POLICY_IMAGES = 2,
