@@ -9,7 +9,7 @@ DEMO_SECONDS ?= 3
 
 WIN32_BUILD ?= build-win32
 
-.PHONY: all setup configure build demo test bench clean win32 win32-check win32-def
+.PHONY: all setup configure build demo test sanitize bench clean win32 win32-check win32-def
 
 all: build
 
@@ -27,6 +27,13 @@ demo: build
 
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+
+# Every test again with the address and undefined-behaviour sanitizers.
+sanitize: setup
+	@cmake -S . -B $(BUILD)-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUON_SANITIZE=ON \
+	  $(if $(PYTHON2),-DPYTHON2=$(PYTHON2),) >/dev/null
+	@cmake --build $(BUILD)-sanitize -j$(JOBS)
+	@cd $(BUILD)-sanitize && ctest --output-on-failure -j$(JOBS)
 
 bench: build
 	@cmake --build $(BUILD) --target run-benchmarks
