@@ -5,10 +5,12 @@
 #include <cstring>
 
 namespace quon::rt {
-namespace {
 
 PyObject* g_this_name = nullptr;
 PyTypeObject* g_proxy_type = nullptr;
+
+namespace {
+
 
 // Chains and "this" indirections are walked at most this far, so that a
 // cycle built from Python can never make a conversion loop forever.
@@ -170,7 +172,7 @@ PyTypeObject* proxy_type() {
   return g_proxy_type;
 }
 
-PyObject* this_name() {
+PyObject* make_this_name() {
   if (!g_this_name) g_this_name = PyString_InternFromString("this");
   return g_this_name;
 }
@@ -190,9 +192,8 @@ PyObject* proxy_new(void* ptr, SwigTypeDescriptor* ty, int own) {
   return reinterpret_cast<PyObject*>(p);
 }
 
-bool is_proxy(PyObject* obj) {
+bool is_foreign_proxy(PyObject* obj) {
   PyTypeObject* type = Py_TYPE(obj);
-  if (type == g_proxy_type && type) return true;
   if (type == proxy_type()) return true;
   // Another module's proxy type goes by the same name. The first letter is
   // tested inline: this runs for every instance argument, whose class name

@@ -26,7 +26,14 @@ constexpr int kDisown = 1;
 
 PyTypeObject* proxy_type();
 PyObject* proxy_new(void* ptr, SwigTypeDescriptor* ty, int own);
-bool is_proxy(PyObject* obj);
+
+// Every argument conversion asks these; the common answers are inline.
+extern PyTypeObject* g_proxy_type;
+extern PyObject* g_this_name;
+bool is_foreign_proxy(PyObject* obj);
+inline bool is_proxy(PyObject* obj) {
+  return (Py_TYPE(obj) == g_proxy_type && g_proxy_type) || is_foreign_proxy(obj);
+}
 SwigPyObject* get_this(PyObject* obj);
 
 // Converts obj to an address of type ty. 0 on success (None gives null), -1
@@ -41,7 +48,8 @@ PyObject* shadow_new(SwigClassBinding* binding, PyObject* proxy);
 PyObject* shadow_or_bare(PyObject* proxy, SwigTypeDescriptor* ty, int flags);
 
 // The interned name "this", made on first use.
-PyObject* this_name();
+PyObject* make_this_name();
+inline PyObject* this_name() { return g_this_name ? g_this_name : make_this_name(); }
 void release_this_name();
 
 // Makes `proxy` (a result of to_python, bare or shadow) keep `owner` alive.
