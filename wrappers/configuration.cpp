@@ -1,9 +1,8 @@
 // Quon::BugReport and Quon::Config: bug-report recording, and typed access
 // to the service's configuration by key (a str, copied for the call).
-#include <memory>
-
 #include "../runtime/blocks.h"
 #include "Quon.h"
+#include "library_string.h"
 
 namespace quon::blocks {
 namespace {
@@ -23,11 +22,8 @@ bool set_float(Config* c, Key key, float value) { return c->setFloatCString(key.
 bool set_string(Config* c, Key key, const std::string& value) {
   return c->setStringCString(key.c_str(), value.c_str());
 }
-// The library's C string, copied and handed back to the library.
 std::string get_string(const Config* c, Key key) {
-  std::unique_ptr<const char, void (*)(const char*)> text(c->getStringCString(key.c_str()),
-                                                          &Quon::Interface::deleteCString);
-  return text ? std::string(text.get()) : std::string();
+  return take_library_string(c->getStringCString(key.c_str()));
 }
 
 }  // namespace
@@ -57,7 +53,7 @@ Block config() {
       fn<"Config_set_float", &set_float, SelfMut<Config>, String, Float>,
       fn<"Config_get_string", &get_string, Self<Config>, String>,
       fn<"Config_set_string", &set_string, SelfMut<Config>, String, String>,
-      getter<"Config_save", &Config::save>,
+      fn<"Config_save", &Config::save, SelfMut<Config>>,
       dtor<"delete_Config", Config>,
       registration<"Config_swigregister", Config>,
   };

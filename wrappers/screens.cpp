@@ -1,9 +1,8 @@
 // Quon::Screen and Quon::Device: located screens with their ray intersection
 // and projection overloads, and attached devices with their serial number.
-#include <memory>
-
 #include "../runtime/blocks.h"
 #include "Quon.h"
+#include "library_string.h"
 
 namespace quon::blocks {
 namespace {
@@ -34,11 +33,8 @@ V project_clamped(const Screen* s, const V& position, bool normalize, float clam
   return s->project(position, normalize, clamp);
 }
 
-// The library's C string, copied and handed back to the library.
 std::string serial_number(Device* device) {
-  std::unique_ptr<const char, void (*)(const char*)> text(device->serialNumberCString(),
-                                                          &Quon::Interface::deleteCString);
-  return text ? std::string(text.get()) : std::string();
+  return take_library_string(device->serialNumberCString());
 }
 
 }  // namespace
