@@ -522,6 +522,13 @@ NewObject<T> construct() {
 template <Name N, class T>
 inline constexpr PyMethodDef ctor = fn<N, &construct<T>>;
 
+// The converting constructor T(const From&) (a finger from a pointable, a
+// gesture kind from a gesture), returned like construct's result.
+template <class T, class From>
+NewObject<T> construct_from(const From& from) {
+  return {new T(from)};
+}
+
 // How delete_<Class> frees an object: true when it was freed.
 template <class T>
 struct PlainDelete {

@@ -14,10 +14,6 @@ using Quon::KeyTapGesture;
 using Quon::ScreenTapGesture;
 using Quon::SwipeGesture;
 
-template <class Kind>
-NewObject<Kind> from_gesture(const Gesture& gesture) {
-  return {new Kind(gesture)};
-}
 
 // The kind's type number, a constant of the kind.
 template <class Kind>
@@ -33,7 +29,7 @@ Block gesture() {
                "Quon::Gesture::Gesture()\n"
                "Quon::Gesture::Gesture(Quon::Gesture const &)",
                variant<"new_Gesture", &construct<Gesture>>,
-               variant<"new_Gesture", &from_gesture<Gesture>, Ref<Gesture>>>,
+               variant<"new_Gesture", &construct_from<Gesture, Gesture>, Ref<Gesture>>>,
       equal<"Gesture___eq__", Gesture>,
       not_equal<"Gesture___ne__", Gesture>,
       str<"Gesture___str__", Gesture>,
@@ -59,7 +55,7 @@ Block swipe_gesture() {
                "Quon::SwipeGesture::SwipeGesture()\n"
                "Quon::SwipeGesture::SwipeGesture(Quon::Gesture const &)",
                variant<"new_SwipeGesture", &construct<K>>,
-               variant<"new_SwipeGesture", &from_gesture<K>, Ref<Gesture>>>,
+               variant<"new_SwipeGesture", &construct_from<K, Gesture>, Ref<Gesture>>>,
       getter<"SwipeGesture_start_position_get", &K::startPosition>,
       getter<"SwipeGesture_position_get", &K::position>,
       getter<"SwipeGesture_direction_get", &K::direction>,
@@ -78,7 +74,7 @@ Block circle_gesture() {
                "Quon::CircleGesture::CircleGesture()\n"
                "Quon::CircleGesture::CircleGesture(Quon::Gesture const &)",
                variant<"new_CircleGesture", &construct<K>>,
-               variant<"new_CircleGesture", &from_gesture<K>, Ref<Gesture>>>,
+               variant<"new_CircleGesture", &construct_from<K, Gesture>, Ref<Gesture>>>,
       getter<"CircleGesture_center_get", &K::center>,
       getter<"CircleGesture_normal_get", &K::normal>,
       getter<"CircleGesture_progress_get", &K::progress>,
@@ -97,7 +93,7 @@ Block screen_tap_gesture() {
                "Quon::ScreenTapGesture::ScreenTapGesture()\n"
                "Quon::ScreenTapGesture::ScreenTapGesture(Quon::Gesture const &)",
                variant<"new_ScreenTapGesture", &construct<K>>,
-               variant<"new_ScreenTapGesture", &from_gesture<K>, Ref<Gesture>>>,
+               variant<"new_ScreenTapGesture", &construct_from<K, Gesture>, Ref<Gesture>>>,
       getter<"ScreenTapGesture_position_get", &K::position>,
       getter<"ScreenTapGesture_direction_get", &K::direction>,
       getter<"ScreenTapGesture_progress_get", &K::progress>,
@@ -115,7 +111,7 @@ Block key_tap_gesture() {
                "Quon::KeyTapGesture::KeyTapGesture()\n"
                "Quon::KeyTapGesture::KeyTapGesture(Quon::Gesture const &)",
                variant<"new_KeyTapGesture", &construct<K>>,
-               variant<"new_KeyTapGesture", &from_gesture<K>, Ref<Gesture>>>,
+               variant<"new_KeyTapGesture", &construct_from<K, Gesture>, Ref<Gesture>>>,
       getter<"KeyTapGesture_position_get", &K::position>,
       getter<"KeyTapGesture_direction_get", &K::direction>,
       getter<"KeyTapGesture_progress_get", &K::progress>,

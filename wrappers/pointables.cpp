@@ -12,13 +12,6 @@ using Quon::Finger;
 using Quon::Pointable;
 using Quon::Tool;
 
-// A finger or tool seen through any pointable (the library decides what a
-// pointable of the other kind becomes).
-template <class T>
-NewObject<T> from_pointable(const Pointable& pointable) {
-  return {new T(pointable)};
-}
-
 }  // namespace
 
 Block pointable() {
@@ -92,7 +85,7 @@ Block finger() {
                "Quon::Finger::Finger()\n"
                "Quon::Finger::Finger(Quon::Pointable const &)",
                variant<"new_Finger", &construct<Finger>>,
-               variant<"new_Finger", &from_pointable<Finger>, Ref<Pointable>>>,
+               variant<"new_Finger", &construct_from<Finger, Pointable>, Ref<Pointable>>>,
       method<"Finger_joint_position", &Finger::jointPosition,
              Enum<Finger::Joint, "Quon::Finger::Joint">>,
       method<"Finger_bone", &Finger::bone, Enum<Bone::Type, "Quon::Bone::Type">>,
@@ -109,7 +102,7 @@ Block tool() {
                "Quon::Tool::Tool()\n"
                "Quon::Tool::Tool(Quon::Pointable const &)",
                variant<"new_Tool", &construct<Tool>>,
-               variant<"new_Tool", &from_pointable<Tool>, Ref<Pointable>>>,
+               variant<"new_Tool", &construct_from<Tool, Pointable>, Ref<Pointable>>>,
       str<"Tool___str__", Tool>,
       dtor<"delete_Tool", Tool>,
       registration<"Tool_swigregister", Tool>,
