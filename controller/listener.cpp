@@ -75,7 +75,16 @@ class PlainListener : public L, public Registrations {
 // meaning on the served object.
 class SwigDirector_Listener : public L, public Swig::Director, public Registrations {
  public:
-  explicit SwigDirector_Listener(PyObject* self) : L(), Swig::Director(self) {}
+  // `watch` is a weak reference to self (or null): the served object owns
+  // this director, but a program using the module functions directly may let
+  // it die first, and then no callback may reach it.
+  SwigDirector_Listener(PyObject* self, PyObject* watch) : L(), Swig::Director(self), watch_(watch) {}
+  ~SwigDirector_Listener() override {
+    if (watch_) {
+      Swig::GilBlock block;
+      Py_DECREF(watch_);
+    }
+  }
 
   void onInit(const C& c) override {
     static PyObject* name;
@@ -133,6 +142,7 @@ class SwigDirector_Listener : public L, public Swig::Director, public Registrati
   // inside runs under the one interpreter lock taken here.
   void forward(const C& controller, PyObject*& name, const char* text) {
     Swig::GilBlock block;
+    if (watch_ && PyWeakref_GET_OBJECT(watch_) == Py_None) return;  // served object gone
     auto* native = const_cast<C*>(&controller);
     Swig::HeldRef argument(borrow(native));
     if (!self_object())
@@ -159,6 +169,8 @@ class SwigDirector_Listener : public L, public Swig::Director, public Registrati
     keep_retained_controller(argument.get(), native);
   }
 
+  PyObject* watch_;
+
   // The controller handed to a callback belongs to the library and lives only
   // as long as the library keeps it. A Python program that kept it beyond the
   // callback gets its proxy turned into an owned copy of the handle, so later
@@ -184,9 +196,32 @@ namespace {
 
 Registrations* registrations_of(L* listener) { return dynamic_cast<Registrations*>(listener); }
 
-NewObject<L> make_listener(PyObject* served) {
-  if (served == Py_None) return {new PlainListener()};
-  return {new SwigDirector_Listener(served)};
+// new_Listener: a plain listener for None, else a director serving the
+// object. The director watches the object through a weak reference; an object
+// that cannot be weakly referenced is held strongly instead (a leak at worst,
+// never a call into a freed object).
+PyObject* new_listener(PyObject*, PyObject* args) {
+  PyObject* served;
+  if (!PyArg_ParseTuple(args, "O:new_Listener", &served)) return nullptr;
+  PyObject* watch = nullptr;
+  if (served != Py_None) {
+    watch = PyWeakref_NewRef(served, nullptr);
+    if (!watch) PyErr_Clear();
+  }
+  L* listener = nullptr;
+  try {
+    Unlocked unlocked;
+    if (served == Py_None) {
+      listener = new PlainListener();
+    } else {
+      listener = new SwigDirector_Listener(served, watch);
+    }
+  } catch (...) {
+    Py_XDECREF(watch);
+    return translate_exception();
+  }
+  if (served != Py_None && !watch) dynamic_cast<Swig::Director*>(listener)->disown();
+  return wrap_new(listener, kNewObject);
 }
 
 // delete_Listener refuses to free a listener that a controller may still call.
@@ -283,7 +318,7 @@ void listener_registration_cancel(L* listener) {
 
 Block listener() {
   return {
-      fn<"new_Listener", &make_listener, Object>,
+      {"new_Listener", &new_listener, METH_VARARGS, nullptr},
       {"delete_Listener", &delete_listener, METH_VARARGS, nullptr},
       {"Listener_on_init", &event_onInit, METH_VARARGS, nullptr},
       {"Listener_on_connect", &event_onConnect, METH_VARARGS, nullptr},

@@ -102,7 +102,9 @@ PyObject* proxy_next(PyObject* self, PyObject*) {
 
 void proxy_dealloc(PyObject* self) {
   SwigPyObject* p = as_proxy(self);
-  if (p->own == 1) {
+  // A proxy kept alive by another object (a view, a borrowed instance) never
+  // holds its memory, whatever acquire() or own(True) made of its flag.
+  if (p->own == 1 && !p->owner) {
     SwigClassBinding* binding = p->ty ? p->ty->binding : nullptr;
     if (binding && binding->destroy) {
       // The destroy function gets a temporary, non-owning proxy of the same

@@ -293,19 +293,6 @@ struct String {
   static const char* suffix() { return ""; }
 };
 
-// A Python object passed through unconverted.
-struct Object {
-  using Slot = PyObject*;
-  static int load(PyObject* obj, Slot& slot) {
-    slot = obj;
-    return kOk;
-  }
-  static bool test(PyObject*) { return true; }
-  static PyObject* get(Slot& slot) { return slot; }
-  static const char* name() { return "PyObject *"; }
-  static const char* suffix() { return ""; }
-};
-
 // ---- the generic invoker ----------------------------------------------------------------
 
 template <std::size_t Arity, std::size_t... I>

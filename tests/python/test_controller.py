@@ -384,6 +384,27 @@ class SubprocessTest(unittest.TestCase):
         self.assertEqual(code, 0, err)
         self.assertEqual(out.split(), ['True', 'True'])
 
+    def test_served_object_may_die_before_its_listener(self):
+        # Through the module functions a listener can outlive the object it
+        # serves; callbacks then stop reaching it instead of a freed object.
+        code, out, err = run_python('''
+            import time, QuonPython as Q, Quon
+            class Served(object):
+                def on_frame(self, controller):
+                    pass
+            gone = Q.new_Listener(Served())        # its object dies at once
+            numbered = Q.new_Listener(5)           # no weak reference: held instead
+            controller = Quon.Controller()
+            Q.Controller_add_listener(controller, gone)
+            Q.Controller_add_listener(controller, numbered)
+            time.sleep(0.2)
+            print Q.Controller_remove_listener(controller, gone), \\
+                Q.Controller_remove_listener(controller, numbered)
+        ''', timeout=60)
+        self.assertEqual(code, 0, err)
+        self.assertEqual(out.split(), ['True', 'True'])
+        self.assertIn("AttributeError: 'int' object has no attribute 'on_frame'", err)
+
     def test_stress_threads_and_controllers(self):
         code, out, err = run_python('''
             import threading, time, gc, Quon

@@ -263,6 +263,23 @@ class ProxyTest(unittest.TestCase):
             'False 0'])
 
 
+    def test_borrowed_proxies_never_free_even_when_made_owning(self):
+        code, out, err = run_python('''
+            import Quon, QuonPython as Q
+            invalid = Q.cvar.Hand_invalid
+            invalid.this.acquire()
+            del invalid
+            m = Quon.Matrix()
+            view = m.x_basis
+            view.this.own(True)
+            del view
+            print Q.Hand_is_valid_get(Q.cvar.Hand_invalid), m.x_basis, m
+        ''')
+        self.assertEqual(code, 0, err)
+        self.assertEqual(out.strip(), 'False (1, 0, 0) xBasis:(1, 0, 0) yBasis:(0, 1, 0) '
+                                      'zBasis:(0, 0, 1) origin:(0, 0, 0)')
+
+
 class RegistryTest(unittest.TestCase):
     def test_modules_share_one_registry(self):
         self.assertTrue(peer.shared())
