@@ -5,6 +5,8 @@ import sys
 import threading
 import time
 import unittest
+
+import quontest
 import weakref
 
 import Quon
@@ -48,14 +50,10 @@ class Recorder(Quon.Listener):
             self.arguments.append((type(controller), controller.this.own()))
 
 
-class ControllerFunctionTest(unittest.TestCase):
+class ControllerFunctionTest(quontest.TestCase):
     def setUp(self):
         self.controller = Quon.Controller()
 
-    def assertRaisesMessage(self, error, message, function, *args):
-        with self.assertRaises(error) as caught:
-            function(*args)
-        self.assertEqual(str(caught.exception), message)
 
     def test_frames(self):
         c = self.controller
@@ -150,7 +148,7 @@ class ControllerFunctionTest(unittest.TestCase):
         self.assertIsInstance(c.is_service_connected(), bool)
 
 
-class ListenerTest(unittest.TestCase):
+class ListenerTest(quontest.TestCase):
     def test_callbacks_arrive_on_a_library_thread(self):
         listener = Recorder()
         controller = Quon.Controller(listener)
@@ -281,7 +279,7 @@ class ListenerTest(unittest.TestCase):
         self.assertIsInstance(kept[0].is_connected, bool)
 
 
-class SubprocessTest(unittest.TestCase):
+class SubprocessTest(quontest.TestCase):
     def test_exception_in_callback_is_printed_once_and_callbacks_continue(self):
         code, out, err = run_python('''
             import time, Quon

@@ -4,10 +4,12 @@ caller buffers, and ownership of everything a frame hands out."""
 import textwrap
 import unittest
 
+import quontest
+
 import QuonPython as Q
 import Quon
 import byte_blocks
-from tracking_live import LiveSource, components, has_hands, run_child
+from quontest import LiveSource, components, has_hands, run_python
 
 NORMALIZE = ("Wrong number or type of arguments for overloaded function 'InteractionBox_normalize_point'.\n"
              "  Possible C/C++ prototypes are:\n"
@@ -23,7 +25,7 @@ ROTATION_ANGLE = ("Wrong number or type of arguments for overloaded function 'Fr
                   "    Quon::Frame::rotationAngle(Quon::Frame const &,Quon::Vector const &) const\n")
 
 
-class Frames(unittest.TestCase):
+class Frames(quontest.TestCase):
 
     @classmethod
     def setUpClass(cls):
@@ -34,10 +36,6 @@ class Frames(unittest.TestCase):
     def tearDownClass(cls):
         cls.source.close()
 
-    def assertRaisesMessage(self, kind, message, function, *args):
-        with self.assertRaises(kind) as caught:
-            function(*args)
-        self.assertEqual(str(caught.exception), message)
 
     def test_interaction_box(self):
         box = self.frame.interaction_box
@@ -187,7 +185,7 @@ WALK = textwrap.dedent("""
     import gc, sys
     sys.path.insert(0, %(here)r)
     import QuonPython as Q, Quon
-    from tracking_live import LiveSource, has_hands, library
+    from quontest import LiveSource, has_hands, library
 
     lib = library()
     start = (lib.quon_live_handles(), lib.quon_live_objects())
@@ -226,7 +224,7 @@ EXPLICIT_DELETES = textwrap.dedent("""
     import gc, sys
     sys.path.insert(0, %(here)r)
     import QuonPython as Q, Quon
-    from tracking_live import LiveSource, has_hands, library
+    from quontest import LiveSource, has_hands, library
 
     lib = library()
     source = LiveSource()
@@ -264,13 +262,13 @@ EXPLICIT_DELETES = textwrap.dedent("""
 """)
 
 
-class Ownership(unittest.TestCase):
+class Ownership(quontest.TestCase):
 
     def run_script(self, template):
         import os
-        code, output = run_child(template % {"here": os.path.dirname(os.path.abspath(__file__))})
-        self.assertEqual(code, 0, output)
-        self.assertNotIn("memory leak", output)
+        code, out, err = run_python(template % {"here": os.path.dirname(os.path.abspath(__file__))})
+        self.assertEqual(code, 0, out + err)
+        self.assertNotIn("memory leak", out + err)
 
     def test_walking_many_frames_leaves_nothing_behind(self):
         self.run_script(WALK)

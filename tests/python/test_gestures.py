@@ -2,9 +2,11 @@
 
 import unittest
 
+import quontest
+
 import QuonPython as Q
 import Quon
-from tracking_live import LiveSource, components, has_hands
+from quontest import LiveSource, components, has_hands
 
 KINDS = ((Quon.SwipeGesture, "SwipeGesture", 1), (Quon.CircleGesture, "CircleGesture", 4),
          (Quon.ScreenTapGesture, "ScreenTapGesture", 5), (Quon.KeyTapGesture, "KeyTapGesture", 6))
@@ -17,12 +19,8 @@ def overload_message(name):
             "    Quon::%s::%s(Quon::Gesture const &)\n" % (name, name, name, name, name))
 
 
-class GestureArguments(unittest.TestCase):
+class GestureArguments(quontest.TestCase):
 
-    def assertRaisesMessage(self, kind, message, function, *args):
-        with self.assertRaises(kind) as caught:
-            function(*args)
-        self.assertEqual(str(caught.exception), message)
 
     def test_class_types(self):
         for cls, name, value in KINDS:
@@ -64,7 +62,7 @@ class GestureArguments(unittest.TestCase):
         self.assertFalse(Quon.Gesture.invalid().this.own())
 
 
-class LiveGestures(unittest.TestCase):
+class LiveGestures(quontest.TestCase):
 
     @classmethod
     def setUpClass(cls):

@@ -2,9 +2,11 @@
 
 import unittest
 
+import quontest
+
 import QuonPython as Q
 import Quon
-from tracking_live import LiveSource, components, has_hands
+from quontest import LiveSource, components, has_hands
 
 ROTATION_ANGLE = ("Wrong number or type of arguments for overloaded function 'Hand_rotation_angle'.\n"
                   "  Possible C/C++ prototypes are:\n"
@@ -12,12 +14,8 @@ ROTATION_ANGLE = ("Wrong number or type of arguments for overloaded function 'Ha
                   "    Quon::Hand::rotationAngle(Quon::Frame const &,Quon::Vector const &) const\n")
 
 
-class HandArguments(unittest.TestCase):
+class HandArguments(quontest.TestCase):
 
-    def assertRaisesMessage(self, kind, message, function, *args):
-        with self.assertRaises(kind) as caught:
-            function(*args)
-        self.assertEqual(str(caught.exception), message)
 
     def test_messages(self):
         hand, frame = Quon.Hand(), Quon.Frame()
@@ -62,7 +60,7 @@ class HandArguments(unittest.TestCase):
         self.assertIs(hand != Quon.Hand.invalid(), True)
 
 
-class LiveHands(unittest.TestCase):
+class LiveHands(quontest.TestCase):
 
     @classmethod
     def setUpClass(cls):

@@ -2,9 +2,11 @@
 
 import unittest
 
+import quontest
+
 import QuonPython as Q
 import Quon
-from tracking_live import LiveSource, components, has_hands
+from quontest import LiveSource, components, has_hands
 
 APPEND = ("Wrong number or type of arguments for overloaded function 'PointableList_append'.\n"
           "  Possible C/C++ prototypes are:\n"
@@ -13,7 +15,7 @@ APPEND = ("Wrong number or type of arguments for overloaded function 'PointableL
           "    Quon::PointableList::append(Quon::ToolList const &)\n")
 
 
-class Lists(unittest.TestCase):
+class Lists(quontest.TestCase):
 
     @classmethod
     def setUpClass(cls):
@@ -25,10 +27,6 @@ class Lists(unittest.TestCase):
     def tearDownClass(cls):
         cls.source.close()
 
-    def assertRaisesMessage(self, kind, message, function, *args):
-        with self.assertRaises(kind) as caught:
-            function(*args)
-        self.assertEqual(str(caught.exception), message)
 
     def test_flat_length_and_unchecked_index(self):
         hands = self.frame.hands

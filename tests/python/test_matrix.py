@@ -5,10 +5,12 @@ import math
 import os
 import unittest
 
+import quontest
+
 import QuonPython as Q
 import Quon
 from Quon import Matrix, Vector
-from geometry_support import address, run_isolated
+from quontest import address, run_python
 
 HALF_PI = 1.5707963705062866
 TINY = -4.371138828673793e-08  # cos of the float nearest pi/2
@@ -34,15 +36,7 @@ def axes(origin=(0, 0, 0)):
     return Matrix(Vector(1, 0, 0), Vector(0, 1, 0), Vector(0, 0, 1), Vector(*origin))
 
 
-class RaisesMixin(object):
-    def assertRaisesMessage(self, exception, message, function, *args):
-        with self.assertRaises(exception) as caught:
-            function(*args)
-        self.assertIs(type(caught.exception), exception)
-        self.assertEqual(str(caught.exception), message)
-
-
-class ConstructionTest(RaisesMixin, unittest.TestCase):
+class ConstructionTest(quontest.TestCase):
     def test_identity_and_copies(self):
         m = Q.new_Matrix()
         self.assertEqual(type(m).__name__, "SwigPyObject")
@@ -89,7 +83,7 @@ class ConstructionTest(RaisesMixin, unittest.TestCase):
         self.assertRaisesMessage(ValueError, null % (4, "Quon::Vector const &"), Q.new_Matrix, v, v, v, None)
 
 
-class OperationsTest(RaisesMixin, unittest.TestCase):
+class OperationsTest(quontest.TestCase):
     def test_translation_transforms_and_inverse(self):
         m = axes((1, 2, 3))
         self.assertEqual(m.transform_point(Vector(0, 0, 0)).to_tuple(), (1.0, 2.0, 3.0))
@@ -179,7 +173,7 @@ class ViewsTest(unittest.TestCase):
         self.assertEqual(address(Matrix.identity), address(Q.cvar.Matrix_identity))
 
     def test_views_keep_their_matrix_alive(self):
-        status, out, err = run_isolated("""
+        status, out, err = run_python("""
             import gc
             import QuonPython as Q
             from Quon import Matrix, Vector
@@ -245,7 +239,7 @@ class MemoryTest(unittest.TestCase):
     @unittest.skipIf(os.environ.get("QUON_SANITIZED"),
                      "the address sanitizer holds freed memory in quarantine")
     def test_a_million_operations_leave_memory_where_it_was(self):
-        status, out, err = run_isolated("""
+        status, out, err = run_python("""
             from Quon import Matrix, Vector
 
             def resident_kib():

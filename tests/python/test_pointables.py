@@ -2,9 +2,11 @@
 
 import unittest
 
+import quontest
+
 import QuonPython as Q
 import Quon
-from tracking_live import LiveSource, components, has_hands, library
+from quontest import LiveSource, components, has_hands, library
 
 NEW_FINGER = ("Wrong number or type of arguments for overloaded function 'new_Finger'.\n"
               "  Possible C/C++ prototypes are:\n"
@@ -16,12 +18,8 @@ NEW_TOOL = ("Wrong number or type of arguments for overloaded function 'new_Tool
             "    Quon::Tool::Tool(Quon::Pointable const &)\n")
 
 
-class ArgumentChecks(unittest.TestCase):
+class ArgumentChecks(quontest.TestCase):
 
-    def assertRaisesMessage(self, kind, message, function, *args):
-        with self.assertRaises(kind) as caught:
-            function(*args)
-        self.assertEqual(str(caught.exception), message)
 
     def test_receivers_accept_derived_classes_only(self):
         finger, tool = Quon.Finger(), Quon.Tool()
@@ -127,7 +125,7 @@ class ArgumentChecks(unittest.TestCase):
         self.assertEqual(Quon.Finger.ZONE_TOUCHING, 2)  # inherited from Pointable
 
 
-class LiveFingers(unittest.TestCase):
+class LiveFingers(quontest.TestCase):
 
     @classmethod
     def setUpClass(cls):

@@ -4,6 +4,8 @@ conversions, error messages and cvar."""
 import sys
 import unittest
 
+import quontest
+
 import Quon  # registers the classes, so proxies made here have destructors
 import QuonPython as Q
 import runtime_peer as peer
@@ -42,7 +44,7 @@ def bare_vector(x=1.0, y=2.0, z=3.0):
     return Q.new_Vector(x, y, z)
 
 
-class ModuleTest(unittest.TestCase):
+class ModuleTest(quontest.TestCase):
     def test_constants_are_plain_ints_with_their_values(self):
         for name, value in CONSTANTS:
             constant = getattr(Q, name)
@@ -103,7 +105,7 @@ class ModuleTest(unittest.TestCase):
             'None', 'V SwigPyObject', '(0, 0, 1) True', 'instance Old (0, 0, 1)'])
 
 
-class ProxyTest(unittest.TestCase):
+class ProxyTest(quontest.TestCase):
     def test_representation_names_the_type_and_the_proxy(self):
         v = bare_vector()
         text = "<Swig Object of type 'Quon::Vector *' at 0x%x>" % id(v)
@@ -280,7 +282,7 @@ class ProxyTest(unittest.TestCase):
                                       'zBasis:(0, 0, 1) origin:(0, 0, 0)')
 
 
-class RegistryTest(unittest.TestCase):
+class RegistryTest(quontest.TestCase):
     def test_modules_share_one_registry(self):
         self.assertTrue(peer.shared())
         before, after = peer.initialise_again()
@@ -359,7 +361,7 @@ class RegistryTest(unittest.TestCase):
         self.assertEqual(out.splitlines(), ['V 2.0', 'done'])
 
 
-class ConversionTest(unittest.TestCase):
+class ConversionTest(quontest.TestCase):
     OK, TYPE, OVERFLOW, ERROR = 0, -5, -7, -1
 
     def check(self, kind, value, code, expected=None):
@@ -432,11 +434,7 @@ class ConversionTest(unittest.TestCase):
         self.assertEqual(peer.int64(2 ** 62), 2 ** 62)
 
 
-class ArgumentErrorTest(unittest.TestCase):
-    def assertRaisesMessage(self, error, message, function, *args):
-        with self.assertRaises(error) as caught:
-            function(*args)
-        self.assertEqual(str(caught.exception), message)
+class ArgumentErrorTest(quontest.TestCase):
 
     def test_wrong_count_is_the_interpreters_error(self):
         self.assertRaisesMessage(TypeError, 'Vector_dot() takes exactly 2 arguments (1 given)',

@@ -5,10 +5,12 @@ import math
 import operator
 import unittest
 
+import quontest
+
 import QuonPython as Q
 import Quon
 from Quon import Vector
-from geometry_support import address, run_isolated
+from quontest import address, components, run_python
 
 INF = float("inf")
 NAN = float("nan")
@@ -21,19 +23,7 @@ NEW_VECTOR_PROTOTYPES = (
     "    Quon::Vector::Vector(Quon::Vector const &)\n")
 
 
-def components(v):
-    return (Q.Vector_x_get(v), Q.Vector_y_get(v), Q.Vector_z_get(v))
-
-
-class RaisesMixin(object):
-    def assertRaisesMessage(self, exception, message, function, *args):
-        with self.assertRaises(exception) as caught:
-            function(*args)
-        self.assertIs(type(caught.exception), exception)
-        self.assertEqual(str(caught.exception), message)
-
-
-class ConstructionTest(RaisesMixin, unittest.TestCase):
+class ConstructionTest(quontest.TestCase):
     def test_constructor_forms(self):
         zero = Q.new_Vector()
         self.assertEqual(type(zero).__name__, "SwigPyObject")  # bare owning proxy
@@ -132,7 +122,7 @@ class ArithmeticTest(unittest.TestCase):
         self.assertEqual(str(Vector(0.0001, 0.00001, 123456)), "(0.0001, 1e-05, 123456)")
 
 
-class MessagesTest(RaisesMixin, unittest.TestCase):
+class MessagesTest(quontest.TestCase):
     def test_argument_messages(self):
         v = Vector(1, 2, 3)
         self.assertRaisesMessage(TypeError, "in method 'Vector_dot', argument 2 of type 'Quon::Vector const &'",
@@ -223,7 +213,7 @@ class FixedVectorsTest(unittest.TestCase):
         self.assertEqual(Q.cvar.Vector_right.to_tuple(), (1.0, 0.0, 0.0))
 
 
-class InPlaceOwnershipTest(RaisesMixin, unittest.TestCase):
+class InPlaceOwnershipTest(quontest.TestCase):
     def test_second_name_sees_change_and_no_longer_owns(self):
         a = Vector(1, 2, 3)
         b = a
@@ -265,7 +255,7 @@ class InPlaceOwnershipTest(RaisesMixin, unittest.TestCase):
         self.assertEqual(m.x_basis.to_tuple(), (1.0, 1.0, 0.0))
 
     def test_old_and_new_proxies_never_reach_freed_memory(self):
-        status, out, err = run_isolated("""
+        status, out, err = run_python("""
             import gc
             import QuonPython as Q
             from Quon import Vector, Matrix
