@@ -86,61 +86,33 @@ class SwigDirector_Listener : public L, public Swig::Director, public Registrati
     }
   }
 
-  void onInit(const C& c) override {
-    static PyObject* name;
-    forward(c, name, "on_init");
-  }
-  void onConnect(const C& c) override {
-    static PyObject* name;
-    forward(c, name, "on_connect");
-  }
-  void onDisconnect(const C& c) override {
-    static PyObject* name;
-    forward(c, name, "on_disconnect");
-  }
+  void onInit(const C& c) override { forward<"on_init">(c); }
+  void onConnect(const C& c) override { forward<"on_connect">(c); }
+  void onDisconnect(const C& c) override { forward<"on_disconnect">(c); }
   void onExit(const C& c) override {
-    static PyObject* name;
-    forward(c, name, "on_exit");
+    forward<"on_exit">(c);
     if (!t_called_from_python) {
       Swig::GilBlock block;
       cancel();
     }
   }
-  void onFrame(const C& c) override {
-    static PyObject* name;
-    forward(c, name, "on_frame");
-  }
-  void onFocusGained(const C& c) override {
-    static PyObject* name;
-    forward(c, name, "on_focus_gained");
-  }
-  void onFocusLost(const C& c) override {
-    static PyObject* name;
-    forward(c, name, "on_focus_lost");
-  }
-  void onServiceConnect(const C& c) override {
-    static PyObject* name;
-    forward(c, name, "on_service_connect");
-  }
-  void onServiceDisconnect(const C& c) override {
-    static PyObject* name;
-    forward(c, name, "on_service_disconnect");
-  }
-  void onDeviceChange(const C& c) override {
-    static PyObject* name;
-    forward(c, name, "on_device_change");
-  }
-  void onImages(const C& c) override {
-    static PyObject* name;
-    forward(c, name, "on_images");
-  }
+  void onFrame(const C& c) override { forward<"on_frame">(c); }
+  void onFocusGained(const C& c) override { forward<"on_focus_gained">(c); }
+  void onFocusLost(const C& c) override { forward<"on_focus_lost">(c); }
+  void onServiceConnect(const C& c) override { forward<"on_service_connect">(c); }
+  void onServiceDisconnect(const C& c) override { forward<"on_service_disconnect">(c); }
+  void onDeviceChange(const C& c) override { forward<"on_device_change">(c); }
+  void onImages(const C& c) override { forward<"on_images">(c); }
 
  private:
-  // Calls the served object's method `text` with a proxy of the controller,
-  // as PyObject_CallMethod(self, text, "(O)", proxy) would, but with the
-  // name interned once (in `name`) and no format to parse. Everything
-  // inside runs under the one interpreter lock taken here.
-  void forward(const C& controller, PyObject*& name, const char* text) {
+  // Calls the served object's method `Method` with a proxy of the controller,
+  // as PyObject_CallMethod(self, Method, "(O)", proxy) would, but with the
+  // name interned once and no format to parse. Everything inside runs under
+  // the one interpreter lock taken here.
+  template <Name Method>
+  void forward(const C& controller) {
+    static PyObject* name = nullptr;  // set under the lock
+    const char* text = Method.value;
     Swig::GilBlock block;
     if (watch_ && PyWeakref_GET_OBJECT(watch_) == Py_None) return;  // served object gone
     auto* native = const_cast<C*>(&controller);
