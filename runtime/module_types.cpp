@@ -5,11 +5,16 @@
 namespace quon::rt {
 namespace {
 
-// Every accepted conversion has its own converter; in this single-inheritance
-// tree (and for the raw arrays, whose blocks are their elements) a pointer of
-// the source type is already a pointer of the target type.
-template <int Conversion>
-void* same_address(void* address) {
+// Every accepted conversion has its own converter: the upcast from the
+// library class to its base (which the compiler checks; in this single-
+// inheritance tree it keeps the address), or for the raw arrays, whose
+// blocks are their elements, the same address.
+template <class From, class To>
+void* upcast(void* address) {
+  return static_cast<To*>(static_cast<From*>(address));
+}
+template <class Array>
+void* elements_of(void* address) {
   return address;
 }
 
@@ -68,25 +73,29 @@ SwigTypeDescriptor descriptors[kTypeCount] = {
 SwigTypeDescriptor* own_types[kTypeCount];
 
 #define SELF(ID) {&descriptors[ID], nullptr, nullptr, nullptr}
-#define FROM(ID, N) {&descriptors[ID], same_address<N>, nullptr, nullptr}
+#define FROM(CLASS, BASE) {&descriptors[k##CLASS], upcast<Quon::CLASS, Quon::BASE>, nullptr, nullptr}
 #define END {nullptr, nullptr, nullptr, nullptr}
 
 SwigCastEntry interface_casts[] = {
     SELF(kInterface),
-    FROM(kHandList, 0), FROM(kFrame, 1), FROM(kInteractionBox, 2), FROM(kImageList, 3),
-    FROM(kFingerList, 4), FROM(kBone, 5), FROM(kMaskList, 6), FROM(kGesture, 7),
-    FROM(kKeyTapGesture, 8), FROM(kScreenTapGesture, 9), FROM(kCircleGesture, 10),
-    FROM(kSwipeGesture, 11), FROM(kScreenList, 12), FROM(kGestureList, 13), FROM(kMask, 14),
-    FROM(kPointable, 15), FROM(kPointableList, 16), FROM(kConfig, 17), FROM(kFinger, 18),
-    FROM(kTrackedQuad, 19), FROM(kToolList, 20), FROM(kDeviceList, 21), FROM(kDevice, 22),
-    FROM(kBugReport, 23), FROM(kController, 24), FROM(kScreen, 25), FROM(kArm, 26),
-    FROM(kTool, 27), FROM(kHand, 28), FROM(kImage, 29),
+    FROM(HandList, Interface), FROM(Frame, Interface), FROM(InteractionBox, Interface),
+    FROM(ImageList, Interface), FROM(FingerList, Interface), FROM(Bone, Interface),
+    FROM(MaskList, Interface), FROM(Gesture, Interface), FROM(KeyTapGesture, Interface),
+    FROM(ScreenTapGesture, Interface), FROM(CircleGesture, Interface), FROM(SwipeGesture, Interface),
+    FROM(ScreenList, Interface), FROM(GestureList, Interface), FROM(Mask, Interface),
+    FROM(Pointable, Interface), FROM(PointableList, Interface), FROM(Config, Interface),
+    FROM(Finger, Interface), FROM(TrackedQuad, Interface), FROM(ToolList, Interface),
+    FROM(DeviceList, Interface), FROM(Device, Interface), FROM(BugReport, Interface),
+    FROM(Controller, Interface), FROM(Screen, Interface), FROM(Arm, Interface),
+    FROM(Tool, Interface), FROM(Hand, Interface), FROM(Image, Interface),
     END};
-SwigCastEntry gesture_casts[] = {SELF(kGesture), FROM(kSwipeGesture, 30), FROM(kCircleGesture, 31),
-                                 FROM(kScreenTapGesture, 32), FROM(kKeyTapGesture, 33), END};
-SwigCastEntry pointable_casts[] = {SELF(kPointable), FROM(kFinger, 34), FROM(kTool, 35), END};
-SwigCastEntry float_casts[] = {SELF(kFloat), FROM(kFloatArray, 36), END};
-SwigCastEntry unsigned_char_casts[] = {SELF(kUnsignedChar), FROM(kByteArray, 37), END};
+SwigCastEntry gesture_casts[] = {SELF(kGesture), FROM(SwipeGesture, Gesture), FROM(CircleGesture, Gesture),
+                                 FROM(ScreenTapGesture, Gesture), FROM(KeyTapGesture, Gesture), END};
+SwigCastEntry pointable_casts[] = {SELF(kPointable), FROM(Finger, Pointable), FROM(Tool, Pointable), END};
+SwigCastEntry float_casts[] = {
+    SELF(kFloat), {&descriptors[kFloatArray], elements_of<floatArray>, nullptr, nullptr}, END};
+SwigCastEntry unsigned_char_casts[] = {
+    SELF(kUnsignedChar), {&descriptors[kByteArray], elements_of<byteArray>, nullptr, nullptr}, END};
 
 // Types that accept only themselves.
 SwigCastEntry self_casts[kTypeCount][2];

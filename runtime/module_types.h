@@ -5,44 +5,8 @@
 
 #include <stdexcept>
 
+#include "Quon.h"
 #include "registry.h"
-
-namespace Quon {
-struct Vector;
-struct Matrix;
-class Interface;
-class Pointable;
-class Arm;
-class Bone;
-class Finger;
-class Tool;
-class Hand;
-class Gesture;
-class SwipeGesture;
-class CircleGesture;
-class ScreenTapGesture;
-class KeyTapGesture;
-class Screen;
-class Device;
-class Image;
-class Mask;
-class TrackedQuad;
-class InteractionBox;
-class Frame;
-class PointableList;
-class FingerList;
-class ToolList;
-class HandList;
-class GestureList;
-class ScreenList;
-class DeviceList;
-class ImageList;
-class MaskList;
-class BugReport;
-class Config;
-class Controller;
-class Listener;
-}  // namespace Quon
 
 namespace swig {
 class SwigPyIterator;
