@@ -2,6 +2,8 @@
 // methods of the object a listener serves, on whatever thread the library uses.
 #include "listener.h"
 
+#include <string_view>
+
 #include "../runtime/blocks.h"
 #include "director.h"
 
@@ -12,9 +14,16 @@ using namespace tk;
 using L = Quon::Listener;
 using C = Quon::Controller;
 
-// Set while a Listener_on_<event> function runs a callback for Python, so
-// that its onExit is not taken for the library ending a registration.
-thread_local bool t_called_from_python = false;
+// Listener_on_exit marks the one onExit it runs for Python, so that the
+// override does not take it for the library ending a registration. The mark
+// is consumed by that call: a library onExit nested inside it still counts.
+thread_local const L* t_exit_from_python = nullptr;
+
+bool exit_from_python(const L* listener) {
+  const bool marked = t_exit_from_python == listener;
+  if (marked) t_exit_from_python = nullptr;
+  return marked;
+}
 
 int drop_reference(void* object) {
   Py_DECREF(static_cast<PyObject*>(object));
@@ -61,8 +70,9 @@ class Registrations {
 class PlainListener : public L, public Registrations {
  public:
   void onExit(const C& controller) override {
+    const bool from_python = exit_from_python(this);
     L::onExit(controller);
-    if (!t_called_from_python) {
+    if (!from_python) {
       Swig::GilBlock block;
       cancel();
     }
@@ -90,8 +100,9 @@ class SwigDirector_Listener : public L, public Swig::Director, public Registrati
   void onConnect(const C& c) override { forward<"on_connect">(c); }
   void onDisconnect(const C& c) override { forward<"on_disconnect">(c); }
   void onExit(const C& c) override {
+    const bool from_python = exit_from_python(this);
     forward<"on_exit">(c);
-    if (!t_called_from_python) {
+    if (!from_python) {
       Swig::GilBlock block;
       cancel();
     }
@@ -149,7 +160,7 @@ class SwigDirector_Listener : public L, public Swig::Director, public Registrati
   // use can never reach a controller the library has freed.
   static void keep_retained_controller(PyObject* argument, C* native) {
     SwigPyObject* proxy = get_this(argument);
-    if (!proxy || proxy->ptr != native || proxy->own) return;
+    if (!proxy || proxy->ptr != native || proxy->owner != Py_None) return;  // not the borrowed one
     const bool bare = reinterpret_cast<PyObject*>(proxy) == argument;
     const bool retained = bare ? Py_REFCNT(argument) > 1
                                : Py_REFCNT(argument) > 1 || Py_REFCNT(proxy) > 1;
@@ -226,7 +237,7 @@ void disown(L* listener) {
 // method (an up-call), the library's own callback runs, which does nothing;
 // otherwise the virtual callback runs, which may call into Python. The
 // interpreter lock is held throughout.
-template <void (L::*Virtual)(const C&), void (*Base)(L*, const C&)>
+template <void (L::*Virtual)(const C&), void (*Base)(L*, const C&), bool IsExit>
 PyObject* run_event(PyObject* args, const char* format, const char* function) {
   PyObject *listener_obj, *controller_obj;
   if (!PyArg_ParseTuple(args, format, &listener_obj, &controller_obj)) return nullptr;
@@ -244,26 +255,26 @@ PyObject* run_event(PyObject* args, const char* format, const char* function) {
   }
   auto* director = dynamic_cast<Swig::Director*>(listener.ptr);
   const bool upcall = director && director->self_object() == listener_obj;
-  const bool outer = t_called_from_python;
-  t_called_from_python = true;
   try {
     if (upcall) {
       Base(listener.ptr, *controller.ptr);
     } else {
+      if (IsExit) t_exit_from_python = listener.ptr;
       (listener.ptr->*Virtual)(*controller.ptr);
+      if (IsExit) t_exit_from_python = nullptr;
     }
   } catch (const Swig::DirectorException&) {
-    t_called_from_python = outer;
+    t_exit_from_python = nullptr;
     return nullptr;
   }
-  t_called_from_python = outer;
   Py_RETURN_NONE;
 }
 
 #define QUON_LISTENER_EVENT(NAME, METHOD)                                              \
   void base_##METHOD(L* l, const C& c) { l->L::METHOD(c); }                            \
   PyObject* event_##METHOD(PyObject*, PyObject* args) {                               \
-    return run_event<&L::METHOD, &base_##METHOD>(args, "OO:Listener_" NAME, "Listener_" NAME); \
+    return run_event<&L::METHOD, &base_##METHOD, std::string_view(NAME) == "on_exit">(        \
+        args, "OO:Listener_" NAME, "Listener_" NAME);                                 \
   }
 QUON_LISTENER_EVENT("on_init", onInit)
 QUON_LISTENER_EVENT("on_connect", onConnect)

@@ -42,10 +42,12 @@ void report_argument(int code, const char* function, int index, const char* type
                      const char* type_suffix) {
   char message[512];
   const bool null_reference = code == kNullReference;
-  std::snprintf(message, sizeof message, "%sin method '%s', argument %d of type '%s%s'",
+  const bool shared = code == kSharedObject;
+  std::snprintf(message, sizeof message, "%sin method '%s', argument %d of type '%s%s'%s",
                 null_reference ? "invalid null reference " : "", function, index, type_name,
-                type_suffix);
-  PyObject* type = null_reference ? PyExc_ValueError : error_type(code == kError ? kTypeError : code);
+                type_suffix, shared ? " is shared and cannot be changed" : "");
+  PyObject* type = null_reference || shared ? PyExc_ValueError
+                                            : error_type(code == kError ? kTypeError : code);
   set_error(type, message);
 }
 

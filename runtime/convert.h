@@ -33,6 +33,9 @@ enum Code : int {
   // Internal: a reference or receiver given as None (reported as ValueError
   // with the "invalid null reference" message).
   kNullReference = -1000,
+  // Internal: an object the library or the module shares with everyone (an
+  // invalid instance) given where the call would change it (ValueError).
+  kSharedObject = -1001,
 };
 
 inline bool ok(int code) { return code >= 0; }

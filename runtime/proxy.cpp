@@ -199,9 +199,12 @@ bool is_foreign_proxy(PyObject* obj) {
   if (type == proxy_type()) return true;
   // Another module's proxy type goes by the same name. The first letter is
   // tested inline: this runs for every instance argument, whose class name
-  // rarely begins with 'S'.
+  // rarely begins with 'S'. A Python class of that name is not a proxy type:
+  // proxy types are static types at least as large as a proxy.
   const char* name = type->tp_name;
-  return name[0] == 'S' && std::strcmp(name, "SwigPyObject") == 0;
+  return name[0] == 'S' && std::strcmp(name, "SwigPyObject") == 0 &&
+         !(type->tp_flags & Py_TPFLAGS_HEAPTYPE) &&
+         type->tp_basicsize >= static_cast<Py_ssize_t>(sizeof(SwigPyObject));
 }
 
 SwigPyObject* get_this(PyObject* obj) {
@@ -222,7 +225,11 @@ SwigPyObject* get_this(PyObject* obj) {
         PyErr_Clear();
         return nullptr;
       }
-      Py_DECREF(value);  // its owner keeps it alive
+      // The owner keeps the value alive. A "this" made afresh for the lookup
+      // (a property, __getattr__) has no owner and would die here: refused.
+      const bool owned_elsewhere = Py_REFCNT(value) > 1;
+      Py_DECREF(value);
+      if (!owned_elsewhere) return nullptr;
     }
     if (!value || is_proxy(value)) return value ? as_proxy(value) : nullptr;
     obj = value;
@@ -282,9 +289,21 @@ PyObject* shadow_new(SwigClassBinding* binding, PyObject* proxy) {
   if (binding->new_callable) {
     instance = PyObject_Call(binding->new_callable, binding->new_args, nullptr);
     if (!instance) return nullptr;
+    // Only a new instance of the class may receive the proxy: a __new__ that
+    // hands back an existing object (or a class) would lose that object's
+    // own "this" or write into a type's dictionary.
+    PyObject** dict = PyType_Check(instance) ? nullptr : _PyObject_GetDictPtr(instance);
+    if (PyType_Check(instance) || PyObject_IsInstance(instance, binding->cls) != 1 ||
+        (dict && *dict && PyDict_GetItem(*dict, this_name()))) {
+      PyErr_Clear();
+      PyErr_Format(PyExc_TypeError, "%.200s.__new__ did not return a new instance of the class",
+                   PyType_Check(binding->cls) ? reinterpret_cast<PyTypeObject*>(binding->cls)->tp_name
+                                              : "registered class");
+      Py_DECREF(instance);
+      return nullptr;
+    }
     // The instance carries its proxy as "this"; set it even if __new__
     // already made a dictionary, so the instance is never left without one.
-    PyObject** dict = _PyObject_GetDictPtr(instance);
     int status;
     if (dict) {
       if (!*dict) *dict = PyDict_New();

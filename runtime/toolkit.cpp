@@ -50,7 +50,10 @@ void report_overload(const char* function, const char* prototypes) {
 PyObject* register_class(PyObject* args, SwigTypeDescriptor* descriptor) {
   PyObject* cls;
   if (!PyArg_ParseTuple(args, "O:swigregister", &cls)) return nullptr;
-  type_attach_binding(descriptor, binding_new(cls));
+  // Registering the registered class again changes nothing (and makes no
+  // new record: records are never freed, since a call may be using one).
+  if (!(descriptor->owns_binding && descriptor->binding && descriptor->binding->cls == cls))
+    type_attach_binding(descriptor, binding_new(cls));
   Py_RETURN_NONE;
 }
 

@@ -196,6 +196,18 @@ struct Self {
 };
 template <class T> using SelfMut = Self<T, false>;
 
+// A receiver the call changes: a borrowed object that everyone shares (the
+// library's invalid instance of a class) is refused, so that no call can
+// change what every later reader of it sees.
+template <class T>
+struct Changed : SelfMut<T> {
+  using Slot = PointerSlot<T>;
+  static int load(PyObject* obj, Slot& slot) {
+    int code = SelfMut<T>::load(obj, slot);
+    return ok(code) && slot.proxy && slot.proxy->owner == Py_None ? kSharedObject : code;
+  }
+};
+
 // A receiver that may be null (the component and basis setters ignore it).
 template <class T>
 struct NullableSelf {
@@ -326,8 +338,24 @@ template <class T>
 PyObject* pointer_result(Borrowed<T> r, SwigPyObject*) {
   return borrow(r.ptr);
 }
+// Keeps a Python object alive for a scope (the receiver's proxy while a
+// result is made: making it runs the class's __new__, which may be any code).
+class Hold {
+ public:
+  explicit Hold(SwigPyObject* proxy) : object_(reinterpret_cast<PyObject*>(proxy)) {
+    Py_XINCREF(object_);
+  }
+  ~Hold() { Py_XDECREF(object_); }
+  Hold(const Hold&) = delete;
+  Hold& operator=(const Hold&) = delete;
+
+ private:
+  PyObject* object_;
+};
+
 template <class T>
 PyObject* pointer_result(Alias<T> r, SwigPyObject* receiver) {
+  Hold hold(receiver);
   PyObject* result = to_python(r.ptr, descriptor<T>(), 0);
   if (result && receiver) proxy_keep_alive(result, reinterpret_cast<PyObject*>(receiver));
   return result;
@@ -337,6 +365,7 @@ PyObject* pointer_result(Alias<T> r, SwigPyObject* receiver) {
 // keeps the new one alive, so a second name bound to it never dangles.
 template <class T>
 PyObject* pointer_result(InPlace<T> r, SwigPyObject* receiver) {
+  Hold hold(receiver);
   const bool owned = receiver && receiver->own == 1 && receiver->ptr == r.ptr;
   if (owned) receiver->own = 0;
   PyObject* result = to_python(r.ptr, descriptor<T>(), owned ? kOwn : 0);

@@ -125,7 +125,7 @@ Block frame() {
       equal<"Frame___eq__", Frame>,
       not_equal<"Frame___ne__", Frame>,
       fn<"Frame_serialize", &serialize, Self<Frame>, arrays::Buffer<unsigned char>>,
-      fn<"Frame_deserialize", &deserialize, SelfMut<Frame>, ConstBuffer, ByteCount>,
+      fn<"Frame_deserialize", &deserialize, Changed<Frame>, ConstBuffer, ByteCount>,
       str<"Frame___str__", Frame>,
       getter<"Frame_id_get", &Frame::id>,
       getter<"Frame_timestamp_get", &Frame::timestamp>,

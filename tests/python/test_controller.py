@@ -382,6 +382,45 @@ class SubprocessTest(quontest.TestCase):
         self.assertEqual(code, 0, err)
         self.assertEqual(out.split(), ['True', 'True'])
 
+    def test_kept_callback_controller_survives_its_controller_even_if_acquired(self):
+        code, out, err = run_python('''
+            import time, Quon
+            kept = []
+            class Keeper(Quon.Listener):
+                def on_frame(self, controller):
+                    if not kept:
+                        controller.this.acquire()   # claims ownership of a borrowed object
+                        kept.append(controller)
+            listener = Keeper()
+            controller = Quon.Controller(listener)
+            while not kept:
+                time.sleep(0.01)
+            controller.remove_listener(listener)
+            del controller
+            print kept[0].frame().is_valid in (True, False), kept[0].this.own()
+        ''', timeout=60)
+        self.assertEqual(code, 0, err)
+        self.assertEqual(out.split(), ['True', 'True'])
+
+    def test_removal_inside_a_callback_run_for_python_ends_the_registration(self):
+        code, out, err = run_python('''
+            import sys, Quon, QuonPython as Q
+            class Leaving(Quon.Listener):
+                def on_frame(self, controller):
+                    print controller.remove_listener(self)
+            controller = Quon.Controller()
+            listener = Leaving()
+            controller.add_listener(listener)
+            class Wrapper(object):
+                pass
+            other = Wrapper()
+            other.this = listener.this
+            Q.Listener_on_frame(other, controller)   # a library onExit happens inside
+            print Q.delete_Listener(listener)         # no longer registered: deletable
+        ''', timeout=60)
+        self.assertEqual(code, 0, err)
+        self.assertEqual(out.split(), ['True', 'None'])
+
     def test_served_object_may_die_before_its_listener(self):
         # Through the module functions a listener can outlive the object it
         # serves; callbacks then stop reaching it instead of a freed object.

@@ -171,6 +171,10 @@ class Frames(quontest.TestCase):
         self.assertTrue(frame.is_valid)
 
     def test_invalid_frame(self):
+        data, length = self.frame.serialize
+        self.assertRaisesMessage(ValueError, "in method 'Frame_deserialize', argument 1 of type "
+                                 "'Quon::Frame *' is shared and cannot be changed",
+                                 Q.Frame_deserialize, Q.cvar.Frame_invalid, data, length)
         first, second = Q.cvar.Frame_invalid, Quon.Frame.invalid()
         self.assertIsNot(first, second)
         self.assertEqual(int(first.this), int(second.this))

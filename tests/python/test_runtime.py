@@ -282,6 +282,50 @@ class ProxyTest(quontest.TestCase):
                                       'zBasis:(0, 0, 1) origin:(0, 0, 0)')
 
 
+    def test_impostors_are_refused(self):
+        code, out, err = run_python('''
+            import sys, Quon, QuonPython as Q
+
+            def refused(function, *args):
+                try:
+                    function(*args)
+                except TypeError as e:
+                    return str(e)
+                return 'accepted'
+
+            class SwigPyObject(object):      # a Python class of the proxy type's name
+                pass
+            print refused(Q.Vector_x_get, SwigPyObject())
+
+            class Fresh(object):             # a "this" made anew on every lookup
+                __slots__ = ()
+                this = property(lambda self: Q.new_Vector(1.0, 2.0, 3.0))
+            print refused(Q.Vector_x_get, Fresh())
+
+            existing = Quon.PointableList()
+            class Reused(object):            # a __new__ that hands back an existing object
+                __swig_destroy__ = Q.delete_PointableList
+                def __new__(cls):
+                    return existing
+            Q.PointableList_swigregister(Reused)
+            print refused(Q.PointableList_append, existing, Quon.PointableList())
+            Q.PointableList_swigregister(Quon.PointableList)
+            print len(existing), type(existing.append(Quon.PointableList())).__name__
+
+            before = sys.getrefcount(Quon.Frame)
+            for _ in range(1000):
+                Q.Frame_swigregister(Quon.Frame)  # the registered class again: nothing new
+            print sys.getrefcount(Quon.Frame) - before
+        ''')
+        self.assertEqual(code, 0, err)
+        self.assertEqual(out.splitlines(), [
+            "in method 'Vector_x_get', argument 1 of type 'Quon::Vector *'",
+            "in method 'Vector_x_get', argument 1 of type 'Quon::Vector *'",
+            "Reused.__new__ did not return a new instance of the class",
+            "0 PointableList",
+            "0"])
+
+
 class RegistryTest(quontest.TestCase):
     def test_modules_share_one_registry(self):
         self.assertTrue(peer.shared())
