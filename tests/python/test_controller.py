@@ -404,10 +404,12 @@ class SubprocessTest(quontest.TestCase):
 
     def test_removal_inside_a_callback_run_for_python_ends_the_registration(self):
         code, out, err = run_python('''
-            import sys, Quon, QuonPython as Q
+            import sys, threading, Quon, QuonPython as Q
+            main = threading.current_thread()
             class Leaving(Quon.Listener):
                 def on_frame(self, controller):
-                    print controller.remove_listener(self)
+                    if threading.current_thread() is main:  # only the call run below
+                        print controller.remove_listener(self)
             controller = Quon.Controller()
             listener = Leaving()
             controller.add_listener(listener)
