@@ -52,21 +52,26 @@ void report_argument(int code, const char* function, int index, const char* type
 
 // ---- Python to native --------------------------------------------------------
 
+// A Python long read by `read` (PyLong_AsLong and its kin): a value that
+// does not fit raises there, which becomes a type error here.
+template <class T>
+inline int read_long(PyObject* obj, T (*read)(PyObject*), T* out) {
+  const T v = read(obj);
+  if (PyErr_Occurred()) {
+    PyErr_Clear();
+    return kTypeError;
+  }
+  if (out) *out = v;
+  return kOk;
+}
+
 // A C long: Python int (bool included) or long.
 inline int as_long(PyObject* obj, long* out) {
   if (PyInt_Check(obj)) {
     if (out) *out = PyInt_AS_LONG(obj);
     return kOk;
   }
-  if (PyLong_Check(obj)) {
-    long v = PyLong_AsLong(obj);
-    if (PyErr_Occurred()) {
-      PyErr_Clear();
-      return kTypeError;
-    }
-    if (out) *out = v;
-    return kOk;
-  }
+  if (PyLong_Check(obj)) return read_long(obj, &PyLong_AsLong, out);
   return kTypeError;
 }
 
@@ -93,15 +98,7 @@ inline int as_unsigned_long(PyObject* obj, unsigned long* out) {
     if (out) *out = static_cast<unsigned long>(v);
     return kOk;
   }
-  if (PyLong_Check(obj)) {
-    unsigned long v = PyLong_AsUnsignedLong(obj);
-    if (PyErr_Occurred()) {
-      PyErr_Clear();
-      return kTypeError;
-    }
-    if (out) *out = v;
-    return kOk;
-  }
+  if (PyLong_Check(obj)) return read_long(obj, &PyLong_AsUnsignedLong, out);
   return kTypeError;
 }
 
@@ -135,15 +132,7 @@ inline int as_double(PyObject* obj, double* out) {
     if (out) *out = static_cast<double>(PyInt_AS_LONG(obj));
     return kOk;
   }
-  if (PyLong_Check(obj)) {
-    double v = PyLong_AsDouble(obj);
-    if (PyErr_Occurred()) {
-      PyErr_Clear();
-      return kTypeError;
-    }
-    if (out) *out = v;
-    return kOk;
-  }
+  if (PyLong_Check(obj)) return read_long(obj, &PyLong_AsDouble, out);
   return kTypeError;
 }
 

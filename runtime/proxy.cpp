@@ -151,11 +151,7 @@ PyNumberMethods proxy_number_methods;
 PyTypeObject* proxy_type() {
   if (g_proxy_type) return g_proxy_type;
   static PyTypeObject type;
-  std::memset(&type, 0, sizeof type);
-  Py_TYPE(&type) = &PyType_Type;
-  Py_REFCNT(&type) = 1;
-  type.tp_name = "SwigPyObject";
-  type.tp_basicsize = sizeof(SwigPyObject);
+  start_static_type(type, "SwigPyObject", sizeof(SwigPyObject));
   type.tp_dealloc = proxy_dealloc;
   type.tp_compare = proxy_compare;
   type.tp_repr = proxy_repr;

@@ -16,4 +16,20 @@
 #undef vsnprintf
 #endif
 
+#include <cstring>
+
+namespace quon::rt {
+
+// Starts one of the runtime's static type objects: zeroed, a type, with its
+// name and instance size; the caller fills its slots and readies it.
+inline void start_static_type(PyTypeObject& type, const char* name, Py_ssize_t size) {
+  std::memset(&type, 0, sizeof type);
+  Py_TYPE(&type) = &PyType_Type;
+  Py_REFCNT(&type) = 1;
+  type.tp_name = name;
+  type.tp_basicsize = size;
+}
+
+}  // namespace quon::rt
+
 #endif

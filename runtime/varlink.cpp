@@ -86,11 +86,7 @@ PyTypeObject* varlink_type() {
   static PyTypeObject type;
   static bool ready = false;
   if (!ready) {
-    std::memset(&type, 0, sizeof type);
-    Py_TYPE(&type) = &PyType_Type;
-    Py_REFCNT(&type) = 1;
-    type.tp_name = "swigvarlink";
-    type.tp_basicsize = sizeof(VarLink);
+    start_static_type(type, "swigvarlink", sizeof(VarLink));
     type.tp_dealloc = varlink_dealloc;
     type.tp_print = varlink_print;
     type.tp_getattr = varlink_getattr;
