@@ -205,7 +205,10 @@ class Vector(_Object):
         return [_Q.Vector_x_get(self), _Q.Vector_y_get(self), _Q.Vector_z_get(self)]
 
     def __repr__(self):
-        return "Vector(%r, %r, %r)" % self.to_tuple()
+        try:
+            return "Vector(%r, %r, %r)" % self.to_tuple()
+        except (TypeError, ValueError, AttributeError):  # deleted, or no "this"
+            return _swig_repr(self)
 
 
 @_bind('Matrix')
@@ -239,8 +242,11 @@ class Matrix(_Object):
         return rows
 
     def __repr__(self):
-        return "Matrix(%r, %r, %r, %r)" % (_Q.Matrix_x_basis_get(self), _Q.Matrix_y_basis_get(self),
-                                           _Q.Matrix_z_basis_get(self), _Q.Matrix_origin_get(self))
+        try:
+            return "Matrix(%r, %r, %r, %r)" % (_Q.Matrix_x_basis_get(self), _Q.Matrix_y_basis_get(self),
+                                               _Q.Matrix_z_basis_get(self), _Q.Matrix_origin_get(self))
+        except (TypeError, ValueError, AttributeError):  # deleted, or no "this"
+            return _swig_repr(self)
 
 
 # ---- tracking data ----------------------------------------------------------
@@ -562,8 +568,13 @@ class Controller(Interface):
     threads while registered.
     """
 
+    _listeners = []  # those registered through this instance (a callback's has none)
+
     def __init__(self, *listener):
+        if _shutting_down:
+            raise RuntimeError("the interpreter is shutting down")
         self.this = _Q.new_Controller(*listener)
+        self._listeners = list(listener)
         _live_controllers[id(self)] = self
 
     def add_listener(self, listener):
@@ -575,22 +586,36 @@ class Controller(Interface):
         ends (the listener then receives on_exit), and the listener is
         released then. Keep your own reference if you use it afterwards.
         """
-        return _Q.Controller_add_listener(self, listener)
+        if _shutting_down:
+            raise RuntimeError("the interpreter is shutting down")
+        added = _Q.Controller_add_listener(self, listener)
+        if added:
+            self._listeners = self._listeners + [listener]
+        return added
 
     def remove_listener(self, listener):
         """Unregisters listener; when this returns it receives no further event."""
-        return _Q.Controller_remove_listener(self, listener)
+        removed = _Q.Controller_remove_listener(self, listener)
+        self._listeners = [l for l in self._listeners if l is not listener]
+        return removed
 
 
-# Controllers still alive when the program ends are stopped before the
-# interpreter shuts down, so no callback can arrive while it does.
+# When the program ends, the listeners of controllers still alive are removed
+# before the interpreter shuts down, so no callback can arrive while it does.
+# The controllers themselves are left to the end of the process, not freed:
+# a thread of the program may still be inside a call on one.
 _live_controllers = _weakref.WeakValueDictionary()
+_shutting_down = False
 
 
 @_atexit.register
 def _stop_controllers():
+    global _shutting_down
+    _shutting_down = True  # threads still running may not start new ones
     for controller in list(_live_controllers.values()):
         try:
-            _Q.delete_Controller(controller)
+            for listener in controller._listeners:
+                _Q.Controller_remove_listener(controller, listener)
+            controller.this.disown()
         except Exception:
             pass

@@ -94,7 +94,17 @@ ConfigStore::ConfigStore(std::string path) : path_(std::move(path)) {
   load();
 }
 
+namespace {
+constexpr std::uintmax_t kMaxFileBytes = std::uintmax_t{256} << 20;  // 256 MiB
+}  // namespace
+
 void ConfigStore::load() {
+  // Only a regular file of sane size is read: a device, a pipe or a
+  // directory named by QUON_CONFIG could be endless or block.
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(path_, error) ||
+      std::filesystem::file_size(path_, error) > kMaxFileBytes || error)
+    return;
   std::ifstream in(path_, std::ios::binary);
   if (!in) return;
   std::string line;

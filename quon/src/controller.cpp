@@ -57,6 +57,7 @@ struct ListenerEntry {
   std::atomic<bool> removed{false};  // no further callback may start
   std::atomic<int> inflight{0};
   std::vector<Event> pending;  // under the service mutex
+  bool exitPending = false;    // under the service mutex: the last running callback sends onExit
 };
 
 // The listeners whose callbacks the current thread is inside, innermost
@@ -283,6 +284,14 @@ class Service : public std::enable_shared_from_this<Service> {
       // Wait for its callbacks on other threads; one running on this thread
       // (a listener removing itself) is the caller's own and cannot be waited for.
       const int mine = callbacksOnThisThread(e.get());
+      if (!t_inside.empty() && e->inflight.load() > mine) {
+        // Called from inside a callback while another thread runs one of this
+        // listener's: waiting could wait for a thread that is waiting for this
+        // one (two controllers' listeners removing each other). No callback
+        // starts any more; the running one sends onExit when it ends.
+        e->exitPending = e->active;
+        return true;
+      }
       cv_.wait(lock, [&] { return e->inflight.load() <= mine; });
     }
     if (e->active) safeCall(listener, evExit, caller);
@@ -357,8 +366,16 @@ class Service : public std::enable_shared_from_this<Service> {
     }
     e.inflight.fetch_sub(1);
     if (e.removed.load()) {
-      std::lock_guard<std::mutex> lock(mutex_);
-      cv_.notify_all();
+      bool sendExit = false;
+      {
+        std::lock_guard<std::mutex> lock(mutex_);
+        if (e.exitPending && e.inflight.load() == 0) {
+          e.exitPending = false;
+          sendExit = true;
+        }
+        cv_.notify_all();
+      }
+      if (sendExit) safeCall(*e.listener, evExit, c);
     }
   }
 

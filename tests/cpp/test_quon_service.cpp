@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
 #include <cstdio>
 #include <map>
 #include <mutex>
@@ -165,6 +166,48 @@ TEST(QuonListeners, CallbacksMayReenterTheController) {
   EXPECT_EQ(events.back(), "exit");
   EXPECT_GT(second.frames.load(), 0);
   EXPECT_FALSE(controller.removeListener(first));
+}
+
+// Listeners of two controllers that remove each other from inside their
+// callbacks, at the same time: each removal returns, no callback starts after
+// it, and each listener still gets its onExit once.
+TEST(QuonListeners, ListenersRemovingEachOtherInCallbacksDoNotDeadlock) {
+  struct Crossing : Listener {
+    Controller* other = nullptr;
+    Listener* target = nullptr;
+    std::atomic<bool> removed{false};
+    std::atomic<int> exits{0}, framesAfterExit{0};
+    std::atomic<bool> entered{false};
+    std::atomic<Crossing*> partner{nullptr};
+    void onFrame(const Controller&) override {
+      if (exits.load()) framesAfterExit.fetch_add(1);
+      if (removed.exchange(true)) return;
+      entered = true;
+      // Wait until the partner is inside its callback too, so that both
+      // removals run while the other's callback is in flight.
+      for (int i = 0; i < 2000 && !partner.load()->entered.load(); ++i)
+        std::this_thread::sleep_for(std::chrono::microseconds(100));
+      other->removeListener(*target);
+    }
+    void onExit(const Controller&) override { exits.fetch_add(1); }
+  };
+  for (int round = 0; round < 20; ++round) {
+    Controller first, second;
+    Crossing a, b;
+    a.other = &second;
+    a.target = &b;
+    a.partner = &b;
+    b.other = &first;
+    b.target = &a;
+    b.partner = &a;
+    first.addListener(a);
+    second.addListener(b);
+    for (int i = 0; i < 5000 && (a.exits.load() == 0 || b.exits.load() == 0); ++i)
+      std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    EXPECT_EQ(a.exits.load(), 1) << round;
+    EXPECT_EQ(b.exits.load(), 1) << round;
+    EXPECT_EQ(a.framesAfterExit.load() + b.framesAfterExit.load(), 0) << round;
+  }
 }
 
 TEST(QuonListeners, DestroyingTheControllerEndsItsThreadAndTellsListeners) {

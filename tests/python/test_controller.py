@@ -444,6 +444,32 @@ class SubprocessTest(quontest.TestCase):
         self.assertEqual(out.split(), ['True', 'True'])
         self.assertIn("AttributeError: 'int' object has no attribute 'on_frame'", err)
 
+    def test_exit_while_daemon_threads_use_controllers(self):
+        # Threads still calling the module while the program ends: the
+        # controllers' listeners are removed before the interpreter shuts down,
+        # no new controller starts, and no controller is freed under a thread.
+        code, out, err = run_python('''
+            import threading, time, Quon
+            class Polling(Quon.Listener):
+                def on_frame(self, controller):
+                    controller.frame(1).hands
+            shared = Quon.Controller(Polling())
+            def worker():
+                kept = []
+                while True:
+                    shared.frame().hands
+                    kept.append(Quon.Controller(Polling()))
+                    del kept[:-3]
+            for _ in range(4):
+                thread = threading.Thread(target=worker)
+                thread.daemon = True
+                thread.start()
+            time.sleep(0.3)
+            print 'leaving'
+        ''', timeout=120, env={'QUON_FPS': 'max'})
+        self.assertEqual(code, 0, err)
+        self.assertEqual(out.strip(), 'leaving')
+
     def test_stress_threads_and_controllers(self):
         code, out, err = run_python('''
             import threading, time, gc, Quon
