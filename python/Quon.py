@@ -13,6 +13,7 @@ below only add what is particular to them.
 """
 
 import atexit as _atexit
+import ctypes as _ctypes
 import functools as _functools
 import itertools as _itertools
 import operator as _operator
@@ -397,8 +398,12 @@ class Image(Interface):
 
     def pixels(self):
         """The pixels as a str of width * height * bytes_per_pixel bytes."""
-        buffer = self.data
-        return str(bytearray(buffer[i] for i in xrange(self.width * self.height * self.bytes_per_pixel)))
+        size = max(self.width * self.height * self.bytes_per_pixel, 0)
+        address = _Q.Image_data_pointer_get(self)
+        if address is None or size == 0:
+            return ''
+        # The library's buffer holds exactly that many bytes while this image lives.
+        return _ctypes.string_at(int(address), size)
 
     data_string = property(pixels)
 
