@@ -108,3 +108,19 @@ class TestCase(unittest.TestCase):
             function(*args)
         self.assertIs(type(caught.exception), kind)
         self.assertEqual(str(caught.exception), message)
+
+
+class LiveFrameTestCase(TestCase):
+    """A TestCase with a live controller (`source`) and a frame holding at
+    least one hand (`frame`), made once for the class."""
+
+    gestures = False
+
+    @classmethod
+    def setUpClass(cls):
+        cls.source = LiveSource(gestures=cls.gestures)
+        cls.frame = cls.source.wait_for(has_hands(1))
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.source.close()

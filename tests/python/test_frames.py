@@ -25,17 +25,8 @@ ROTATION_ANGLE = ("Wrong number or type of arguments for overloaded function 'Fr
                   "    Quon::Frame::rotationAngle(Quon::Frame const &,Quon::Vector const &) const\n")
 
 
-class Frames(quontest.TestCase):
-
-    @classmethod
-    def setUpClass(cls):
-        cls.source = LiveSource(gestures=True)
-        cls.frame = cls.source.wait_for(has_hands(1))
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.source.close()
-
+class Frames(quontest.LiveFrameTestCase):
+    gestures = True
 
     def test_interaction_box(self):
         box = self.frame.interaction_box

@@ -60,16 +60,7 @@ class HandArguments(quontest.TestCase):
         self.assertIs(hand != Quon.Hand.invalid(), True)
 
 
-class LiveHands(quontest.TestCase):
-
-    @classmethod
-    def setUpClass(cls):
-        cls.source = LiveSource()
-        cls.frame = cls.source.wait_for(has_hands(1))
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.source.close()
+class LiveHands(quontest.LiveFrameTestCase):
 
     def test_hand_data(self):
         hand = self.frame.hands[0]

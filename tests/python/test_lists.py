@@ -15,17 +15,12 @@ APPEND = ("Wrong number or type of arguments for overloaded function 'PointableL
           "    Quon::PointableList::append(Quon::ToolList const &)\n")
 
 
-class Lists(quontest.TestCase):
+class Lists(quontest.LiveFrameTestCase):
 
     @classmethod
     def setUpClass(cls):
-        cls.source = LiveSource()
-        cls.frame = cls.source.wait_for(has_hands(1))
+        super(Lists, cls).setUpClass()
         cls.hand = cls.frame.hands[0]
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.source.close()
 
 
     def test_flat_length_and_unchecked_index(self):

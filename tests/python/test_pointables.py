@@ -125,16 +125,7 @@ class ArgumentChecks(quontest.TestCase):
         self.assertEqual(Quon.Finger.ZONE_TOUCHING, 2)  # inherited from Pointable
 
 
-class LiveFingers(quontest.TestCase):
-
-    @classmethod
-    def setUpClass(cls):
-        cls.source = LiveSource()
-        cls.frame = cls.source.wait_for(has_hands(1))
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.source.close()
+class LiveFingers(quontest.LiveFrameTestCase):
 
     def test_bones_chain_into_joints(self):
         for hand in self.frame.hands:
