@@ -6,7 +6,7 @@ import quontest
 
 import QuonPython as Q
 import Quon
-from quontest import LiveSource, components, has_hands
+from quontest import components
 
 APPEND = ("Wrong number or type of arguments for overloaded function 'PointableList_append'.\n"
           "  Possible C/C++ prototypes are:\n"

@@ -6,7 +6,7 @@ import quontest
 
 import QuonPython as Q
 import Quon
-from quontest import LiveSource, components, has_hands, library
+from quontest import components, library
 
 NEW_FINGER = ("Wrong number or type of arguments for overloaded function 'new_Finger'.\n"
               "  Possible C/C++ prototypes are:\n"
